@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the normal build, the Qt-free layers
+# under AddressSanitizer + UndefinedBehaviorSanitizer, and a short fuzz run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/bootstrap.sh
+
+echo "== sanitizer build of the Qt-free layers"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQ_QT_FREE_ONLY=ON -DZQ_SANITIZE=ON >/dev/null
+cmake --build build-asan -j2
+(cd build-asan && ctest --output-on-failure -j2)
+
+if [ -f fuzz/CMakeLists.txt ]; then
+  echo "== fuzzing the data-file decoder"
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DZQ_QT_FREE_ONLY=ON -DZQ_FUZZ=ON >/dev/null
+  cmake --build build-fuzz -j2 --target fuzz_datafile
+  mkdir -p build-fuzz/corpus
+  build-fuzz/fuzz/fuzz_datafile -max_total_time="${ZQ_FUZZ_SECONDS:-30}" -max_len=8192 \
+        build-fuzz/corpus fuzz/corpus
+fi
+
+echo "== all tests"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "AppState.h"
+
+// What the grid shows of one channel, in the current language. Cell order is
+// the grid's columns 1..10: RX Freq, TX Freq, Decode, Encode, W/N, Scan,
+// TX Power, Opt Signal, PTT ID, BCL.
+inline constexpr int kChannelCells = 10;
+
+struct ChannelCells {
+    bool present = false;  // false: all cells empty
+    std::array<std::string, kChannelCells> text;
+};
+
+// Display normalisation of channel column `column`, then its cell texts: an RX
+// frequency outside the band erases the whole column (0xFF); a TX frequency
+// outside the band erases rows 4..7, 10, 11 and leaves TX Freq/Encode empty.
+ChannelCells NormalizeAndDescribeChannel(AppState& state, int column);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Every message box, file dialog and modal dialog launch goes through this, so
+// tests can answer them without blocking.
+class Prompter {
+public:
+    enum class Icon { None, Question, Information, Exclamation, Critical };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+    enum class Button { Ok, Cancel, Yes, No, Retry };
+
+    virtual ~Prompter() = default;
+
+    // Shows a message box; `defaultButton` is the one Enter presses.
+    virtual Button message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                           Buttons buttons, Button defaultButton) = 0;
+
+    // `filter` is in the program's "Description|*.ext" form. Empty result = cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // Asks for overwrite confirmation itself. Empty result = cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) = 0;
+
+    // Runs a modal dialog; returns QDialog::exec()'s result.
+    virtual int exec(QDialog& dialog) = 0;
+};
+
+// Convenience for the common case: OK only, OK pressed by Enter.
+inline void ShowNotice(Prompter& prompter, QWidget* parent, const QString& text, const QString& title,
+                       Prompter::Icon icon)
+{
+    prompter.message(parent, text, title, icon, Prompter::Buttons::Ok, Prompter::Button::Ok);
+}

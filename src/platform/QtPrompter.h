@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Prompter.h"
+
+// The real message boxes, file dialogs and modal loops.
+class QtPrompter final : public Prompter {
+public:
+    Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   Button defaultButton) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
+    int exec(QDialog& dialog) override;
+};
+
+// "Description|*.ext" -> Qt's "Description (*.ext)" form (the description
+// already names the pattern, so it is kept as it stands).
+[[nodiscard]] QString QtFileFilter(const QString& programFilter);

@@ -1,0 +1,197 @@
+#include "Strings.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct Entry {
+    int id;
+    std::string_view english;
+    std::string_view chinese;
+};
+
+// Sorted by id.
+constexpr Entry kTable[] = {
+    {1000, "&File", "文件(&F)"},
+    {1001, "&New", "新建(&N)"},
+    {1002, "&Open", "打开(&O)"},
+    {1003, "&Save", "保存(&S)"},
+    {1004, "Save &As", "另存为(&A)"},
+    {1005, "&Print", "打印(&P)"},
+    {1006, "E&xit", "退出(&X)"},
+    {1010, "&Optional Features", "可选功能(&O)"},
+    {1015, "&Program", "编程(&P)"},
+    {1016, "&Read from Radio", "读频(&R)"},
+    {1017, "&Write to Radio", "写频(&W)"},
+    {1021, "&Setup", "设置(&S)"},
+    {1022, "&Communication Port", "通信端口(&C)"},
+    {1023, "&Language Setup", "语言设置(&L)"},
+    {1024, "&Help", "帮助(&H)"},
+    {1025, "&Help Topics", "帮助主题(&H)"},
+    {1026, "&About", "关于(&A)"},
+    {1027, "New", "新建"},
+    {1028, "Open", "打开"},
+    {1029, "Save", "保存"},
+    {1030, "Print", "打印"},
+    {1031, "Read", "读频"},
+    {1032, "Write", "写频"},
+    {1035, "ZQ-915 series radio programming software", "TR7105系列对讲机写频软件"},
+    {1100, "On", "开"},
+    {1101, "Off", "关"},
+    {1102, "&OK", "确定(&O)"},
+    {1103, "&Cancel", "取消(&C)"},
+    {1104, "None", "无"},
+    {1106, "File Name", "文件名"},
+    {1107, "All data will be cleared.", "所有数据将被清空。"},
+    {1108, "Warning", "警告"},
+    {1109, "FPU Data Files (*.dat)|*.dat", "FPU 数据文件 (*.dat)|*.dat"},
+    {1110, "File has been modified, save it now?", "当前文件已被修改，是否现在保存？"},
+    {1111, "File hasn't been saved, save it now?", "文件尚未保存，是否现在保存？"},
+    {1112, "Incorrect File Type.", "文件类型不正确。"},
+    {1113, "Error", "错误"},
+    {1114, "Disable", "关闭"},
+    {1115, "Enable", "开启"},
+    {1200, "RX Freq", "接收频率"},
+    {1202, "TX Freq", "发射频率"},
+    {1205, "Channel", "信道"},
+    {1206, "Frequency", "频率"},
+    {1207, "Receive", "接收"},
+    {1209, "Transmit", "发射"},
+    {1211, "Decode", "接收信令"},
+    {1212, "Encode", "发射信令"},
+    {1213, "TX Power", "发射功率"},
+    {1214, "Low", "低"},
+    {1215, "High", "高"},
+    {1216, "W/N", "宽/窄"},
+    {1217, "Wide", "宽"},
+    {1218, "Narrow", "窄"},
+    {1219, "Scan", "扫描添加"},
+    {1220, "Del", "删除"},
+    {1221, "Add", "添加"},
+    {1223, "Signalling", "信令"},
+    {1225, "QT/DQT", "QT/DQT"},
+    {1226, "Carrier", "载波"},
+    {1227, "BCL", "繁忙锁定"},
+    {1229, "Frequency is out of range.", "频率超出范围。"},
+    {1230, "to", "到"},
+    {1235, "Channel Copy", "信道复制"},
+    {1236, "Frequency Copy", "频率复制"},
+    {1237, "QT/DQT Copy", "QT/DQT复制"},
+    {1238, "Channel is out of range.", "信道超出范围。"},
+    {1239, "CH", "信道"},
+    {1246, "Step", "步进"},
+    {1247, "Opt Signal", "可选信令"},
+    {1250, "General", "整机设置"},
+    {1251, "Model", "机型"},
+    {1252, "Frequency", "频段"},
+    {1253, "Power Level", "发射功率等级"},
+    {1254, "Manual", "手动设置"},
+    {1300, "Print Out List", "打印输出列表"},
+    {1301, "Memory Channel", "记忆信道"},
+    {1303, "Select &All", "全选(&A)"},
+    {1304, "C&lear all", "全清(&L)"},
+    {1306, "Please select printing items.", "清选择打印项目。"},
+    {1307, "Marel TARX410 Radio Programming Information", "Marel TR7105 对讲机编程信息"},
+    {1308, "Model Type", "机型类型"},
+    {1317, "Communication Port", "通信端口"},
+    {1318, "COM", "通信口"},
+    {1319, "Language Setup", "语言设置"},
+    {1320, "Language Mode", "语言模式"},
+    {1321, "English", "英语"},
+    {1322, "Chinese", "中文"},
+    {1323, "Radio Programming Software", "对讲机编程软件"},
+    {1324, "For", "用于"},
+    {1325, "Version", "版本"},
+    {1326, "Release", "发布"},
+    {1334, "About", "关于"},
+    {1335, "From", "从"},
+    {1336, "To", "到"},
+    {1400, "Optional Features", "可选功能"},
+    {1404, "Time Out Timer [s]", "发射定时(秒)"},
+    {1408, "Squelch Level", "静噪等级(SQ)"},
+    {1410, "VOX Gain Level", "VOX增益电平"},
+    {1414, "Beep Tone", "报警音提示"},
+    {1415, "Battery Save", "电池省电"},
+    {1428, "Scrambler", "扰频器激活"},
+    {1450, "Chord Language", "语言选择"},
+    {1451, "VOX Delay Time[s]", "VOX延迟时间(秒)"},
+    {1452, "ANI", "ANI"},
+    {1453, "Name", "本机命名"},
+    {1454, "BOT", "开始发射"},
+    {1455, "EOT", "结束发射"},
+    {1456, "General Function", "整机功能设置"},
+    {1457, "VOX", "VOX(声控发射)"},
+    {1458, "PTT ID", "PTT ID"},
+    {1500, "DTMF", "DTMF"},
+    {1600, "Cannot Open Communication Port.", "无法打开通信端口。"},
+    {1601, "Read data from radio.", "从对讲机读取数据。"},
+    {1602, "Do you wish to continue?", "是否继续？"},
+    {1603, "Write data to radio.", "向对讲机写入数据。"},
+    {1604, "Completion percentage", "完成进度"},
+    {1607, "Check Connection. Retry or Cancel?", "检测连接。重试或取消？"},
+    {1608, "Reading completed!", "成功读完！"},
+    {1609, "Writing completed!", "成功写完！"},
+    {1610, "Model type is wrong. Overwrite?", "机型类型错误。是否覆盖？"},
+    {1631, "Tuning", "调谐"},
+    {1633, "Read data from radio", "从对讲机读取数据"},
+    {1634, "Write data to radio", "向对讲机写入数据"},
+    {1638, "Model type is wrong.", "机型类型错误。"},
+    {1639, "Tunning Freq", "调试频率"},
+    {1640, "HIGH Freq", "高端频率"},
+    {1641, "MID Freq", "中端频率"},
+    {1642, "LOW Freq", "低端频率"},
+    {1643, "Tunning Project", "调试项目"},
+    {1644, "TX Freq", "发射频率"},
+    {1645, "Voltage Warnning", "低压报警"},
+    {1646, "Squelch Lever", "静噪电平"},
+    {1647, "Tx Power", "发射功率"},
+    {1648, "Exit", "退出"},
+    {1649, "Please set \"Tunning Freq\" first.", "请先设定调试频率."},
+    {1650, "Tunning Value", "调试参数"},
+    {1651, "Kind", "类别"},
+    {1652, "Simulate", "模拟"},
+    {1653, "Min", "最小"},
+    {1654, "Max", "最大"},
+    {1655, "Current Value", "当前值"},
+};
+
+std::uint8_t g_languageIndex = 0;
+
+const Entry* Find(int id)
+{
+    const auto it = std::lower_bound(std::begin(kTable), std::end(kTable), id,
+                                     [](const Entry& e, int key) { return e.id < key; });
+    return it != std::end(kTable) && it->id == id ? it : nullptr;
+}
+
+}  // namespace
+
+std::uint8_t LanguageIndex() { return g_languageIndex; }
+
+void SetLanguageIndex(std::uint8_t index) { g_languageIndex = index; }
+
+std::string TextByNumber(int number)
+{
+    const Entry* e = Find(number < 2000 ? number : number - 1000);
+    if (!e) return {};
+    if (number < 2000) return std::string(e->english);
+    return number < 3000 ? std::string(e->chinese) : std::string();
+}
+
+std::string Text(int id)
+{
+    const auto number = static_cast<std::int16_t>(id + 1000 * g_languageIndex);
+    return TextByNumber(number);
+}
+
+const std::vector<int>& TextIds()
+{
+    static const std::vector<int> ids = [] {
+        std::vector<int> v;
+        for (const Entry& e : kTable) v.push_back(e.id);
+        return v;
+    }();
+    return ids;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/Prompter.h"
+
+// Answers prompts from scripts and records what was asked. A question
+// (anything but a plain OK box) or a dialog without a script fails the test.
+class ScriptedPrompter final : public Prompter {
+public:
+    struct Asked {
+        QString text;
+        QString title;
+        Icon icon;
+        Buttons buttons;
+        Button defaultButton;
+    };
+    struct FileAsked {
+        QString filter;
+        QString proposedName;  // empty for open
+        bool save;
+    };
+
+    std::vector<Asked> asked;
+    std::deque<Button> answers;
+
+    std::vector<FileAsked> fileDialogs;
+    std::deque<QString> fileNames;  // "" answers Cancel
+
+    std::vector<QString> dialogsShown;  // objectName of each dialog run
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
+
+    Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   Button defaultButton) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
+    int exec(QDialog& dialog) override;
+
+    // Texts of every message asked so far.
+    [[nodiscard]] QStringList texts() const;
+};

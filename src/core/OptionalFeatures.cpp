@@ -1,0 +1,123 @@
+#include "OptionalFeatures.h"
+
+#include "Layout.h"
+#include "strings/Strings.h"
+
+namespace {
+
+constexpr int kOffText = 1101;
+constexpr int kChineseText = 1322;
+constexpr int kEnglishText = 1321;
+
+constexpr int kChordChinese = 0;
+constexpr int kChordEnglish = 1;
+constexpr int kChordOff = 2;
+
+constexpr int kVoxDelayCount = 6;
+constexpr int kLevelCount = 10;  // time-out timer, squelch and VOX gain: 0..9
+
+int IndexOrZero(std::uint8_t stored, int count) { return stored < count ? stored : 0; }
+
+std::uint8_t StoredIndex(int index, int count)
+{
+    return static_cast<std::uint8_t>(index >= 0 && index < count ? index : 0);
+}
+
+bool IsAniChar(std::uint8_t ch) { return ch >= '0' && ch <= '9'; }
+bool IsNameChar(std::uint8_t ch) { return (ch >= '1' && ch <= '9') || (ch >= 'A' && ch <= 'Z'); }
+
+// Characters from row 0 down the column until the first one outside the set.
+std::string ReadMarkedText(const MemoryImage& image, int column, int length, bool (*valid)(std::uint8_t))
+{
+    std::string text;
+    for (int row = 0; row < length; ++row) {
+        const std::uint8_t ch = image.at(row, column);
+        if (!valid(ch)) break;
+        text.push_back(static_cast<char>(ch));
+    }
+    return text;
+}
+
+// Each of the first `length` characters where the set allows it, 0xFF elsewhere.
+void WriteMarkedText(MemoryImage& image, int column, int length, const std::string& text,
+                     bool (*valid)(std::uint8_t))
+{
+    for (int row = 0; row < length; ++row) {
+        const auto ch = static_cast<std::uint8_t>(row < static_cast<int>(text.size()) ? text[row] : 0);
+        image.set(row, column, row < static_cast<int>(text.size()) && valid(ch) ? ch : layout::kEmpty);
+    }
+}
+
+std::vector<std::string> Numbers(int first, int last, int step)
+{
+    std::vector<std::string> texts;
+    for (int i = first; i <= last; ++i) texts.push_back(std::to_string(i * step));
+    return texts;
+}
+
+}  // namespace
+
+OptionalFeatures ReadOptionalFeatures(const MemoryImage& image)
+{
+    using namespace layout;
+    const auto byte = [&](int row) { return image.at(row, kSettingsColumn); };
+    const auto flag = [&](int row, std::uint8_t mask) { return image.bit(row, kSettingsColumn, mask); };
+    OptionalFeatures features;
+    features.timeOutTimer = IndexOrZero(byte(kTimeOutTimerRow), kLevelCount);
+    features.squelchLevel = IndexOrZero(byte(kSquelchRow), kLevelCount);
+    features.voxGain = IndexOrZero(byte(kVoxGainRow), kLevelCount);
+    features.voxDelay = IndexOrZero(byte(kVoxDelayRow), kVoxDelayCount);
+    if (!flag(kGeneralFlagsRow, kChordLanguageOn)) {
+        features.chordLanguage = kChordOff;
+    } else {
+        features.chordLanguage = flag(kGeneralFlagsRow, kChordLanguageChinese) ? kChordChinese : kChordEnglish;
+    }
+    features.beepTone = flag(kGeneralFlagsRow, kBeepTone);
+    features.batterySave = flag(kGeneralFlagsRow, kBatterySave);
+    features.scrambler = flag(kGeneralFlagsRow, kScrambler);
+    features.ani = ReadMarkedText(image, kAniColumn, kAniLength, IsAniChar);
+    features.name = ReadMarkedText(image, kNameColumn, kNameLength, IsNameChar);
+    features.pttIdBot = flag(kPttIdEdgeRow, kPttIdBot);
+    features.pttIdEot = flag(kPttIdEdgeRow, kPttIdEot);
+    return features;
+}
+
+void WriteOptionalFeatures(MemoryImage& image, const OptionalFeatures& features)
+{
+    using namespace layout;
+    const auto setFlag = [&](int row, std::uint8_t mask, bool on) { image.setBit(row, kSettingsColumn, mask, on); };
+    image.set(kTimeOutTimerRow, kSettingsColumn, StoredIndex(features.timeOutTimer, kLevelCount));
+    image.set(kSquelchRow, kSettingsColumn, StoredIndex(features.squelchLevel, kLevelCount));
+    setFlag(kGeneralFlagsRow, kChordLanguageChinese, features.chordLanguage == kChordChinese);
+    setFlag(kGeneralFlagsRow, kChordLanguageOn,
+            features.chordLanguage == kChordChinese || features.chordLanguage == kChordEnglish);
+    setFlag(kGeneralFlagsRow, kBeepTone, features.beepTone);
+    setFlag(kGeneralFlagsRow, kBatterySave, features.batterySave);
+    setFlag(kGeneralFlagsRow, kScrambler, features.scrambler);
+    image.set(kVoxGainRow, kSettingsColumn, StoredIndex(features.voxGain, kLevelCount));
+    image.set(kVoxDelayRow, kSettingsColumn, StoredIndex(features.voxDelay, kVoxDelayCount));
+    WriteMarkedText(image, kAniColumn, kAniLength, features.ani, IsAniChar);
+    WriteMarkedText(image, kNameColumn, kNameLength, features.name, IsNameChar);
+    setFlag(kPttIdEdgeRow, kPttIdBot, features.pttIdBot);
+    setFlag(kPttIdEdgeRow, kPttIdEot, features.pttIdEot);
+}
+
+std::vector<std::string> TimeOutTimerChoices()
+{
+    std::vector<std::string> texts{Text(kOffText)};
+    for (const std::string& seconds : Numbers(1, 9, 30)) texts.push_back(seconds);
+    return texts;
+}
+
+std::vector<std::string> SquelchLevelChoices() { return Numbers(0, 9, 1); }
+
+std::vector<std::string> ChordLanguageChoices() { return {Text(kChineseText), Text(kEnglishText), Text(kOffText)}; }
+
+std::vector<std::string> VoxGainChoices()
+{
+    std::vector<std::string> texts{Text(kOffText)};
+    for (const std::string& level : Numbers(1, 9, 1)) texts.push_back(level);
+    return texts;
+}
+
+std::vector<std::string> VoxDelayChoices() { return {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0"}; }

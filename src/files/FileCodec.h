@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,9 +14,14 @@ void EliminatePass(ByteBuffer& buffer, bool& keepGoing);
 // Inverts one pass. Returns false (buffer unspecified) on malformed input;
 // never reads or writes outside the buffer.
 [[nodiscard]] bool RestorePass(ByteBuffer& buffer);
+// The same, also failing when the restored buffer would exceed `maxSize` bytes.
+[[nodiscard]] bool RestorePass(ByteBuffer& buffer, std::size_t maxSize);
 
 // Passes while they pay (at most 255 kept), then the pass-count byte.
 void EncodeFile(ByteBuffer& buffer);
 
 // Undoes EncodeFile. Returns false on malformed input (buffer unspecified).
 [[nodiscard]] bool DecodeFile(ByteBuffer& buffer);
+// The same with a bound on every intermediate buffer, so hostile input cannot
+// make the decoder allocate without limit (the one-argument form allows 16 MiB).
+[[nodiscard]] bool DecodeFile(ByteBuffer& buffer, std::size_t maxSize);

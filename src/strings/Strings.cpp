@@ -155,6 +155,7 @@ constexpr Entry kTable[] = {
     {1653, "Min", "最小"},
     {1654, "Max", "最大"},
     {1655, "Current Value", "当前值"},
+    {1700, "Other port:", "其他端口："},
 };
 
 std::uint8_t g_languageIndex = 0;

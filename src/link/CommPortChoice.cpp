@@ -1,0 +1,45 @@
+#include "CommPortChoice.h"
+
+#include "QtText.h"
+
+CommPortChoice CurrentCommPortChoice(const AppState& state)
+{
+    CommPortChoice choice;
+    if (!state.commPortDevice.empty()) {
+        choice.option = CommPortChoice::kDeviceOption;
+        choice.device = QString::fromStdString(state.commPortDevice);
+    } else if (state.commPortNumber >= 1 && state.commPortNumber <= CommPortChoice::kPortOptions) {
+        choice.option = state.commPortNumber - 1;
+    }
+    return choice;
+}
+
+bool IsCommPortChoiceValid(const CommPortChoice& choice)
+{
+    if (choice.option == CommPortChoice::kDeviceOption) return !choice.device.trimmed().isEmpty();
+    return choice.option >= 0 && choice.option < CommPortChoice::kPortOptions;
+}
+
+bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice)
+{
+    if (!IsCommPortChoiceValid(choice)) return false;
+    if (choice.option == CommPortChoice::kDeviceOption) {
+        state.commPortDevice = choice.device.trimmed().toStdString();
+    } else {
+        state.commPortNumber = static_cast<std::uint8_t>(choice.option + 1);
+        state.commPortDevice.clear();
+    }
+    return true;
+}
+
+QString CommPortCaption(int index, const QStringList& detectedDevices)
+{
+    const QString name = QText(1318) + QString::number(index + 1);
+#ifdef Q_OS_WIN
+    Q_UNUSED(detectedDevices);
+    return name;
+#else
+    const QString device = index < detectedDevices.size() ? detectedDevices.at(index) : QStringLiteral("\u2013");
+    return name + QStringLiteral("  (") + device + QLatin1Char(')');
+#endif
+}

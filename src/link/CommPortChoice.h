@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/AppState.h"
+
+// The port dialog's choice: one of COM1..COM4, or an explicit device path (a
+// USB adapter beyond the fourth, a pseudo-terminal). Lasts until exit.
+struct CommPortChoice {
+    static constexpr int kPortOptions = 4;
+    static constexpr int kDeviceOption = kPortOptions;  // after COM1..COM4
+
+    int option = 0;  // 0..3 for COM1..COM4, kDeviceOption for `device`
+    QString device;
+};
+
+// What the dialog selects when it opens. A port number outside 1..4 (never
+// produced by the program) selects COM1.
+[[nodiscard]] CommPortChoice CurrentCommPortChoice(const AppState& state);
+
+// Whether OK can take the choice: a device choice needs a non-blank path.
+[[nodiscard]] bool IsCommPortChoiceValid(const CommPortChoice& choice);
+
+// Stores a valid choice in state.commPortNumber / commPortDevice (a COMn
+// choice clears the device, a device choice keeps the port number). An invalid
+// choice changes nothing and returns false.
+bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice);
+
+// Caption of option button i (0..3): "COM" text and i + 1; where COMn is a
+// detected device rather than a system name, the device it opens follows
+// ("COM1  (/dev/ttyUSB0)", or a dash when fewer devices are present).
+[[nodiscard]] QString CommPortCaption(int index, const QStringList& detectedDevices);

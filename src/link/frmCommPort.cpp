@@ -1,0 +1,93 @@
+#include "frmCommPort.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "QtText.h"
+
+frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent)
+    : QDialog(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("frmCommPort"));
+    setWindowTitle(QText(1317));
+
+    fraPort = new QGroupBox(QText(1317), this);
+    fraPort->setObjectName(QStringLiteral("fraPort"));
+    auto* grid = new QGridLayout(fraPort);
+    for (int i = 0; i < CommPortChoice::kPortOptions; ++i) {
+        optCOM[i] = new QRadioButton(CommPortCaption(i, detectedDevices), fraPort);
+        optCOM[i]->setObjectName(QStringLiteral("optCOM_%1").arg(i));
+        // Two columns of two: COM1 above COM2, COM3 above COM4.
+        grid->addWidget(optCOM[i], i % 2, i / 2);
+    }
+    optDevice = new QRadioButton(QText(1700), fraPort);
+    optDevice->setObjectName(QStringLiteral("optDevice"));
+    cboDevice = new QComboBox(fraPort);
+    cboDevice->setObjectName(QStringLiteral("cboDevice"));
+    cboDevice->setEditable(true);
+    cboDevice->setInsertPolicy(QComboBox::NoInsert);
+    cboDevice->addItems(detectedDevices);
+    cboDevice->setMinimumContentsLength(18);
+    grid->addWidget(optDevice, 2, 0);
+    grid->addWidget(cboDevice, 2, 1);
+
+    cmdOK = new QPushButton(QText(1102), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QText(1103), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(fraPort);
+    top->addLayout(buttons);
+
+    const CommPortChoice current = CurrentCommPortChoice(state);
+    if (current.option == CommPortChoice::kDeviceOption) {
+        optDevice->setChecked(true);
+        cboDevice->setEditText(current.device);
+    } else {
+        optCOM[current.option]->setChecked(true);
+        cboDevice->setEditText(QString());
+    }
+
+    // Typing or picking a path means the device choice.
+    connect(cboDevice, &QComboBox::editTextChanged, this, [this] {
+        optDevice->setChecked(true);
+        updateOkButton();
+    });
+    connect(optDevice, &QRadioButton::toggled, this, [this] { updateOkButton(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { acceptChoice(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
+    updateOkButton();
+}
+
+CommPortChoice frmCommPort::selectedChoice() const
+{
+    CommPortChoice choice;
+    choice.device = cboDevice->currentText();
+    choice.option = CommPortChoice::kDeviceOption;
+    for (int i = 0; i < CommPortChoice::kPortOptions; ++i) {
+        if (optCOM[i]->isChecked()) {
+            choice.option = i;
+            break;
+        }
+    }
+    return choice;
+}
+
+void frmCommPort::updateOkButton() { cmdOK->setEnabled(IsCommPortChoiceValid(selectedChoice())); }
+
+void frmCommPort::acceptChoice()
+{
+    if (ApplyCommPortChoice(m_state, selectedChoice())) accept();
+}

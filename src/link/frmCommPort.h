@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <array>
+
+#include "CommPortChoice.h"
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+// The serial port choice for radio transfers: COM1..COM4, or any other device
+// path. OK stores the choice in the AppState (until exit, never on disk);
+// Cancel or the close box changes nothing. The port itself is not tried here.
+class frmCommPort final : public QDialog {
+    Q_OBJECT
+
+public:
+    // `detectedDevices`: the serial devices present, in COMn order (what COM1,
+    // COM2, ... open off Windows); also offered in the device path list.
+    frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent = nullptr);
+
+    QGroupBox* fraPort;
+    std::array<QRadioButton*, CommPortChoice::kPortOptions> optCOM{};
+    QRadioButton* optDevice;
+    QComboBox* cboDevice;  // editable device path
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+private:
+    [[nodiscard]] CommPortChoice selectedChoice() const;
+    void updateOkButton();
+    void acceptChoice();
+
+    AppState& m_state;
+};

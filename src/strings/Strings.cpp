@@ -95,6 +95,8 @@ constexpr Entry kTable[] = {
     {1306, "Please select printing items.", "清选择打印项目。"},
     {1307, "Marel TARX410 Radio Programming Information", "Marel TR7105 对讲机编程信息"},
     {1308, "Model Type", "机型类型"},
+    {1309, "Print Pre&view", "打印预览(&V)"},
+    {1310, "Printing failed.", "打印失败。"},
     {1317, "Communication Port", "通信端口"},
     {1318, "COM", "通信口"},
     {1319, "Language Setup", "语言设置"},

@@ -1,0 +1,224 @@
+#include "PrintLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <QLocale>
+
+#include "core/ChannelView.h"
+#include "core/OptionalFeatures.h"
+#include "platform/PrintSurface.h"
+#include "strings/Strings.h"
+
+namespace {
+
+constexpr int kColumns = 130;
+constexpr int kLines = 60;
+constexpr int kBlocksPerPage = 9;
+constexpr int kBlockLines = 6;
+constexpr int kFirstBlockLine = 11;
+constexpr int kTitleLine = 9;
+constexpr double kHeaderPoints = 11;
+constexpr double kTitlePoints = 16;
+constexpr double kBodyPoints = 10;
+const QString kNoValue = QStringLiteral("---------");
+
+// Halves go to the even neighbour (the default floating-point rounding mode).
+int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+QString Tr(int id) { return QString::fromStdString(Text(id)); }
+
+QString Choice(const std::vector<std::string>& choices, int index)
+{
+    return index >= 0 && index < static_cast<int>(choices.size()) ? QString::fromStdString(choices[index])
+                                                                   : QString();
+}
+
+QString EnableText(bool on) { return Tr(on ? 1115 : 1114); }
+
+struct PrintedChannel {
+    int number;
+    ChannelCells cells;
+};
+
+class PrintJob {
+public:
+    PrintJob(PrintSurface& surface, const AppState& state, const PrintChoices& choices)
+        : m_surface(surface), m_state(state), m_choices(choices),
+          m_grid(ComputePrintGrid(surface.width(), surface.height()))
+    {
+    }
+
+    bool run()
+    {
+        if (m_choices.memoryChannels && !printChannelPages()) return false;
+        if (m_choices.optionalFeatures) {
+            if (m_choices.memoryChannels && !m_surface.newPage()) return false;
+            printFeaturesPage();
+        }
+        return m_surface.end();
+    }
+
+private:
+    [[nodiscard]] int x(int column) const { return m_grid.leftMargin + column * m_grid.columnUnit; }
+    [[nodiscard]] int y(int line) const { return m_grid.topMargin + line * m_grid.lineHeight; }
+    void at(int column, int line, const QString& text) { m_surface.printText(x(column), y(line), text); }
+
+    // The grid shows nothing for a channel without an in-band receive frequency,
+    // nor has it a row above the channel count, so neither is printed.
+    std::vector<PrintedChannel> channels() const
+    {
+        AppState view = m_state;
+        const int first = std::clamp(m_choices.firstChannel, 1, int(view.channelCount));
+        const int last = std::min(m_choices.lastChannel, int(view.channelCount));
+        std::vector<PrintedChannel> out;
+        for (int n = first; n <= last; ++n) {
+            ChannelCells cells = NormalizeAndDescribeChannel(view, n - 1);
+            if (cells.present) out.push_back({n, std::move(cells)});
+        }
+        return out;
+    }
+
+    bool printChannelPages()
+    {
+        const std::vector<PrintedChannel> list = channels();
+        if (list.empty()) {
+            printPageHeader();
+            at(0, kTitleLine, Tr(1301));
+            printFooter();
+            return true;
+        }
+        for (std::size_t first = 0; first < list.size(); first += kBlocksPerPage) {
+            if (first > 0 && !m_surface.newPage()) return false;
+            printPageHeader();
+            at(0, kTitleLine, QStringLiteral("Memory Channel"));
+            const std::size_t last = std::min(list.size(), first + kBlocksPerPage);
+            for (std::size_t i = first; i < last; ++i)
+                printChannelBlock(kFirstBlockLine + kBlockLines * int(i - first), list[i]);
+            printFooter();
+        }
+        return true;
+    }
+
+    void printChannelBlock(int line, const PrintedChannel& channel)
+    {
+        // Cell texts are indexed by grid column - 1.
+        const auto cell = [&channel](int gridColumn) {
+            return QString::fromStdString(channel.cells.text[std::size_t(gridColumn - 1)]);
+        };
+        const auto orNoValue = [](const QString& text) { return text.isEmpty() ? kNoValue : text; };
+
+        at(0, line, Tr(1205) + QLatin1Char(' ') + QString::number(channel.number));
+        printDetailLine(line + 1, Tr(1200), cell(1), Tr(1202), orNoValue(cell(2)));
+        printDetailLine(line + 2, Tr(1211), cell(3), Tr(1212), orNoValue(cell(4)));
+        printDetailLine(line + 3, Tr(1213), cell(7), Tr(1219), cell(6));
+    }
+
+    void printDetailLine(int line, const QString& leftLabel, const QString& leftValue, const QString& rightLabel,
+                         const QString& rightValue)
+    {
+        at(6, line, leftLabel);
+        at(35, line, leftValue);
+        at(70, line, rightLabel);
+        at(105, line, rightValue);
+    }
+
+    void printFeaturesPage()
+    {
+        printPageHeader();
+        const OptionalFeatures f = ReadOptionalFeatures(m_state.memoryImage);
+        const QString lines[][2] = {
+            {Tr(1404), Choice(TimeOutTimerChoices(), f.timeOutTimer)},
+            {Tr(1408), Choice(SquelchLevelChoices(), f.squelchLevel)},
+            {Tr(1450), Choice(ChordLanguageChoices(), f.chordLanguage)},
+            {Tr(1414), EnableText(f.beepTone)},
+            {Tr(1415), EnableText(f.batterySave)},
+            {Tr(1428), EnableText(f.scrambler)},
+            {Tr(1410), Choice(VoxGainChoices(), f.voxGain)},
+            {Tr(1451), Choice(VoxDelayChoices(), f.voxDelay)},
+            {Tr(1452), QString::fromStdString(f.ani)},
+            {Tr(1453), QString::fromStdString(f.name)},
+            {Tr(1454), EnableText(f.pttIdBot)},
+            {Tr(1455), EnableText(f.pttIdEot)},
+        };
+        at(0, kTitleLine, Tr(1400));
+        int line = kFirstBlockLine;
+        for (const auto& [label, value] : lines) {
+            at(6, line, label);
+            at(40, line, value);
+            ++line;
+        }
+        printFooter();
+    }
+
+    void printPageHeader()
+    {
+        const double w = m_surface.width();
+        m_surface.setBold(true);
+        m_surface.setFontSize(kTitlePoints);
+        const QString title = Tr(1307);
+        m_surface.printText(Round(w / 2 - m_surface.textWidth(title) / 2.0), y(0), title);
+
+        m_surface.setFontSize(kHeaderPoints);
+        const QLocale locale = QLocale::system();
+        const QString stamp = locale.toString(m_choices.printedAt.date(), QLocale::ShortFormat) + QStringLiteral("  ") +
+                              locale.toString(m_choices.printedAt.time(), QLocale::ShortFormat);
+        m_surface.printText(Round(0.9 * w - m_surface.textWidth(stamp)), y(2), stamp);
+
+        at(4, 4, Tr(1308));
+        at(30, 4, QStringLiteral("ZQ-915"));
+        at(4, 5, Tr(1206));
+        at(30, 5, m_choices.bandLabel);
+        at(4, 6, Tr(1106));
+        at(30, 6, fitted(QString::fromStdString(m_state.documentPath), m_surface.width() - x(30)));
+
+        m_surface.setBold(false);
+        m_surface.setFontSize(kBodyPoints);
+    }
+
+    // A long path would run off the paper: keep its start and its file name.
+    [[nodiscard]] QString fitted(const QString& text, int maxWidth) const
+    {
+        if (m_surface.textWidth(text) <= maxWidth) return text;
+        const QString dots = QStringLiteral("...");
+        const auto shortened = [&](int keep) { return text.left(keep - keep / 2) + dots + text.right(keep / 2); };
+        int lo = 0;
+        int hi = int(text.size()) - 1;
+        while (lo < hi) {  // the longest shortening that fits
+            const int mid = (lo + hi + 1) / 2;
+            if (m_surface.textWidth(shortened(mid)) <= maxWidth)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        return shortened(lo);
+    }
+
+    void printFooter()
+    {
+        const QString text = QStringLiteral("- %1 -").arg(m_surface.pageNumber());
+        m_surface.printText(Round(m_surface.width() / 2.0 - m_surface.textWidth(text) / 2.0),
+                            Round(0.95 * m_surface.height()), text);
+    }
+
+    PrintSurface& m_surface;
+    const AppState& m_state;
+    const PrintChoices& m_choices;
+    const PrintGrid m_grid;
+};
+
+}  // namespace
+
+PrintGrid ComputePrintGrid(int width, int height)
+{
+    return {Round(0.2 * width / 2), Round(0.9 * width / kColumns), Round(0.1 * height / 2),
+            Round(0.9 * height / kLines)};
+}
+
+bool PrintDocument(PrintSurface& surface, const AppState& state, const PrintChoices& choices)
+{
+    if (!choices.memoryChannels && !choices.optionalFeatures) return true;
+    return PrintJob(surface, state, choices).run();
+}

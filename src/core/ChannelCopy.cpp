@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "FreqCodec.h"
 #include "Layout.h"
 
 std::optional<int> ParseChannelNumber(std::string_view text)
@@ -22,18 +21,4 @@ bool CopyChannel(MemoryImage& image, int channelCount, int source, int destinati
     if (!valid(source) || !valid(destination)) return false;
     for (int row = 0; row < layout::kChannelBytes; ++row) image.set(row, destination - 1, image.at(row, source - 1));
     return true;
-}
-
-void StoreTxFrequencyBytes(MemoryImage& image, int column, std::string_view text)
-{
-    image.setBit(layout::kEntryFlagsRow, column, layout::kTxEntry, false);
-    StoreFreq(image, column, layout::kTxFreqRow, text);
-}
-
-void ClearTxFrequencyBytes(MemoryImage& image, int column)
-{
-    for (int i = 0; i < layout::kFreqBytes; ++i) image.set(layout::kTxFreqRow + i, column, layout::kEmpty);
-    image.set(layout::kEncodeLowRow, column, layout::kEmpty);
-    image.set(layout::kEncodeHighRow, column, layout::kEmpty);
-    image.setBit(layout::kEntryFlagsRow, column, layout::kTxEntry, true);
 }

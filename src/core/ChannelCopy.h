@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "MemoryImage.h"
 
-// What the three copy modes do to the image. Channels are 1-based, columns
-// 0-based (column = channel - 1).
+// The copy modes and the whole-channel copy. The frequency and QT/DQT modes
+// store through the cell editors' own TX frequency and tone routines.
 
 inline constexpr std::uint8_t kCopyChannel = 0;    // whole record to another channel
 inline constexpr std::uint8_t kCopyFrequency = 1;  // RX frequency to TX, editable
@@ -20,11 +21,3 @@ inline constexpr std::uint8_t kCopyTone = 2;       // decode QT/DQT to encode, f
 // Copies all 16 bytes of `source` onto `destination`. False, and nothing
 // written, when either lies outside 1..channelCount.
 [[nodiscard]] bool CopyChannel(MemoryImage& image, int channelCount, int source, int destination);
-
-// A transmit frequency kept: `text` is a NormalizeFreq result. Stores rows
-// 4..7 and clears the transmit-entry flag; the encode tone is left as it is.
-void StoreTxFrequencyBytes(MemoryImage& image, int column, std::string_view text);
-
-// The transmit frequency removed with its encode tone (rows 4..7, 10, 11 to
-// 0xFF), and the transmit-entry flag set.
-void ClearTxFrequencyBytes(MemoryImage& image, int column);

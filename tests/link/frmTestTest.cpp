@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "link/frmTest.h"
+#include "strings/Strings.h"
+
+namespace {
+
+std::string S(const QString& text) { return text.toStdString(); }
+
+class TuningWindowTexts : public ::testing::TestWithParam<std::uint8_t> {
+protected:
+    void SetUp() override { SetLanguageIndex(GetParam()); }
+    void TearDown() override { SetLanguageIndex(0); }
+};
+
+TEST_P(TuningWindowTexts, EveryTextComesFromTheCurrentLanguage)
+{
+    frmTest window;
+    EXPECT_EQ(S(window.windowTitle()), "Form1");
+    EXPECT_EQ(S(window.Frame2->title()), Text(1649));
+    EXPECT_EQ(S(window.Frame4[0]->title()), Text(1207));
+    EXPECT_EQ(S(window.Frame4[1]->title()), Text(1209));
+    EXPECT_EQ(S(window.Frame1[0]->title()), Text(1639));
+    EXPECT_EQ(S(window.Frame1[1]->title()), Text(1650));
+    for (int k : {0, 4}) {
+        EXPECT_EQ(S(window.Label1[k]->text()), Text(1206) + "(MHz)");
+        EXPECT_EQ(S(window.Label1[k + 1]->text()), Text(1223));
+        EXPECT_EQ(S(window.Label1[k + 2]->text()), Text(1223) + Text(1651));
+        EXPECT_EQ(S(window.Label1[k + 3]->text()), Text(1206) + Text(1246));
+        EXPECT_EQ(S(window.Option1[k]->text()), Text(1652) + Text(1223));
+        EXPECT_EQ(S(window.Option1[k + 1]->text()), Text(1211));
+        EXPECT_EQ(S(window.Option1[k + 2]->text()), "6.25KHZ");
+        EXPECT_EQ(S(window.Option1[k + 3]->text()), "5.00KHZ");
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(S(window.Option2[i]->text()), Text(1640 + i));
+        EXPECT_EQ(S(window.Label2[i]->text()), Text(1653 + i));
+    }
+    EXPECT_EQ(S(window.Command1[0]->text()), Text(1102));
+    EXPECT_EQ(S(window.Command1[1]->text()), Text(1103));
+}
+
+TEST_P(TuningWindowTexts, TreeHoldsTheTuningItemsInOrder)
+{
+    frmTest window;
+    struct Node {
+        const char* key;
+        int id;
+        std::vector<std::pair<const char*, int>> children;
+    };
+    const std::vector<Node> expected{
+        {"T", 1639, {{"T1", 1640}, {"T2", 1641}, {"T3", 1642}}},
+        {"S", 1643, {{"S1", 1644}, {"S2", 1645}, {"S3", 1646}, {"S4", 1647}}},
+        {"Q", 1648, {}},
+    };
+    ASSERT_EQ(window.TreeTest->topLevelItemCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QTreeWidgetItem* item = window.TreeTest->topLevelItem(i);
+        EXPECT_EQ(S(item->data(0, Qt::UserRole).toString()), expected[i].key);
+        EXPECT_EQ(S(item->text(0)), Text(expected[i].id));
+        ASSERT_EQ(item->childCount(), static_cast<int>(expected[i].children.size()));
+        for (int c = 0; c < item->childCount(); ++c) {
+            EXPECT_EQ(S(item->child(c)->data(0, Qt::UserRole).toString()), expected[i].children[c].first);
+            EXPECT_EQ(S(item->child(c)->text(0)), Text(expected[i].children[c].second));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TuningWindowTexts, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param == 0 ? "English" : "Chinese"; });
+
+TEST(TuningWindow, OkAndCancelButtonsAreHidden)
+{
+    frmTest window;
+    window.show();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.Command1[0]->isVisible());
+    EXPECT_FALSE(window.Command1[1]->isVisible());
+}
+
+TEST(TuningWindow, StepChoicesAreSeparateFromSignallingKind)
+{
+    frmTest window;
+    window.show();
+    window.Option1[0]->click();
+    window.Option1[2]->click();
+    EXPECT_TRUE(window.Option1[0]->isChecked());
+    EXPECT_TRUE(window.Option1[2]->isChecked());
+    window.Option1[3]->click();
+    EXPECT_TRUE(window.Option1[0]->isChecked());
+    EXPECT_FALSE(window.Option1[2]->isChecked());
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/MemoryImage.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,8 +34,8 @@ private:
     // Hides the editor and gives the cell its old text back.
     void abandonEdit();
     void moveToNextCell();
-    bool gridKey(const class QKeyEvent& key);
-    bool editorKey(const class QKeyEvent& key);
+    bool gridKey(const QKeyEvent& key);
+    bool editorKey(const QKeyEvent& key);
     void writeImageAndClose();
 
     MemoryImage& m_image;

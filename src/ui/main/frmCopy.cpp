@@ -1,0 +1,199 @@
+#include "frmCopy.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/ChannelCopy.h"
+#include "core/FreqCodec.h"
+#include "core/ToneCodec.h"
+#include "platform/Prompter.h"
+#include "strings/Strings.h"
+
+namespace {
+
+QString text(int id) { return QString::fromStdString(Text(id)); }
+
+struct ModeTexts {
+    int caption;
+    int sourceLabel;
+    int destinationLabel;
+};
+
+constexpr ModeTexts kModeTexts[] = {{1235, 1205, 1205}, {1236, 1207, 1209}, {1237, 1211, 1212}};
+
+// Longest destination text that can still be typed into, by mode.
+constexpr int kMaxChannelDigits = 3;
+constexpr int kMaxFrequencyChars = 9;
+
+template <typename T>
+T* named(QWidget* parent, const char* name)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
+
+}  // namespace
+
+frmCopy::frmCopy(AppState& state, Prompter& prompter, const Source& source,
+                 std::function<void(int channel)> renderChannelRow, QWidget* parent)
+    : QDialog(parent),
+      m_state(state),
+      m_prompter(prompter),
+      m_renderChannelRow(std::move(renderChannelRow)),
+      m_mode(state.copyMode <= kCopyTone ? state.copyMode : kCopyChannel)
+{
+    setObjectName(QStringLiteral("frmCopy"));
+    buildControls(source);
+}
+
+void frmCopy::buildControls(const Source& source)
+{
+    const ModeTexts& texts = kModeTexts[m_mode];
+    setWindowTitle(text(texts.caption));
+    lbl1 = named<QLabel>(this, "lbl1");
+    lbl1->setText(text(texts.sourceLabel));
+    lbl2 = named<QLabel>(this, "lbl2");
+    lbl2->setText(text(1230));
+    lbl3 = named<QLabel>(this, "lbl3");
+    lbl3->setText(text(texts.destinationLabel));
+    lblSource = named<QLabel>(this, "lblSource");
+    lblSource->setFrameShape(QFrame::Panel);
+    lblSource->setFrameShadow(QFrame::Sunken);
+    const QString sourceText = m_mode == kCopyChannel   ? QString::number(m_state.currentRow)
+                               : m_mode == kCopyFrequency ? source.rxFreq
+                                                          : source.decode;
+    lblSource->setText(sourceText);
+
+    txtDest = named<QLineEdit>(this, "txtDest");
+    txtDest->setAttribute(Qt::WA_InputMethodEnabled, false);
+    txtDest->installEventFilter(this);
+    cboCode = named<QComboBox>(this, "cboCode");
+    cboCode->installEventFilter(this);
+    const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("000.000000")) + 24;
+    txtDest->setMinimumWidth(fieldWidth);
+    lblSource->setMinimumWidth(fieldWidth);
+
+    QWidget* destination = txtDest;
+    if (m_mode == kCopyTone) {
+        // Only entries of the list in force: StoreTone takes nothing else.
+        for (const std::string& tone : ToneList(m_state.toneListLast)) cboCode->addItem(QString::fromStdString(tone));
+        cboCode->setCurrentIndex(std::max(0, cboCode->findText(sourceText)));
+        txtDest->hide();
+        destination = cboCode;
+    } else {
+        cboCode->hide();
+        txtDest->setText(sourceText);
+        txtDest->selectAll();
+    }
+
+    cmdOK = named<QPushButton>(this, "cmdOK");
+    cmdOK->setText(text(1102));
+    cmdCancel = named<QPushButton>(this, "cmdCancel");
+    cmdCancel->setText(text(1103));
+    for (QPushButton* button : {cmdOK, cmdCancel}) button->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmCopy::okClicked);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(lbl1, 0, 0);
+    fields->addWidget(lblSource, 0, 1);
+    fields->addWidget(lbl2, 1, 0);
+    fields->addWidget(lbl3, 2, 0);
+    fields->addWidget(destination, 2, 1);
+    fields->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(fields);
+    outer->addLayout(buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    destination->setFocus();
+}
+
+bool frmCopy::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtDest && event->type() == QEvent::KeyPress)
+        return destinationKey(*static_cast<QKeyEvent*>(event));
+    if (watched == txtDest && event->type() == QEvent::FocusIn) {
+        // After the click that gave the focus has placed the caret.
+        QTimer::singleShot(0, txtDest, [this] { txtDest->selectAll(); });
+        return false;
+    }
+    if (watched == cboCode && event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent*>(event))) {
+        enterAction();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool frmCopy::destinationKey(const QKeyEvent& key)
+{
+    if (isEnter(key)) {
+        enterAction();
+        return true;
+    }
+    const QString typed = key.text();
+    const bool character = typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
+    if (!character || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;  // Backspace, Esc, navigation and shortcuts
+    const QChar c = typed.front();
+    const bool frequency = m_mode == kCopyFrequency;
+    const bool allowed = (c >= u'0' && c <= u'9') || (frequency && c == u'.');
+    const int limit = frequency ? kMaxFrequencyChars : kMaxChannelDigits;
+    if (allowed && !(txtDest->text().size() >= limit && !txtDest->hasSelectedText())) txtDest->insert(c);
+    return true;
+}
+
+void frmCopy::copyChannel()
+{
+    const auto destination = ParseChannelNumber(txtDest->text().toStdString());
+    const bool copied = destination.has_value() &&
+                        CopyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow, *destination);
+    if (copied)
+        m_renderChannelRow(*destination);
+    else
+        ShowNotice(m_prompter, this, text(1238), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
+    txtDest->setText(lblSource->text());
+    txtDest->selectAll();
+}
+
+void frmCopy::enterAction()
+{
+    switch (m_mode) {
+    case kCopyChannel:
+        copyChannel();
+        return;
+    case kCopyFrequency:
+        m_result.clear();
+        if (!txtDest->text().isEmpty()) {
+            const NormalizedFreq normalized =
+                NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
+            if (normalized.outOfRange)
+                ShowNotice(m_prompter, this, text(1229), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
+            m_result = QString::fromStdString(normalized.text);
+        }
+        accept();
+        return;
+    default:
+        m_result = cboCode->currentText();
+        accept();
+    }
+}
+
+void frmCopy::okClicked()
+{
+    enterAction();
+    if (m_mode == kCopyChannel) accept();
+}

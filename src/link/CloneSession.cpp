@@ -74,12 +74,17 @@ CloneSession::Actions CloneSession::answerPrompt(bool retry)
 {
     Actions actions;
     if (m_state != State::Prompting) return actions;
-    if (retry) {
-        restart(actions);
-    } else {
-        actions.send.push_back(kEnd);
-        finish(actions, State::Cancelled, Notice::None);
-    }
+    if (!retry) return cancel();
+    restart(actions);
+    return actions;
+}
+
+CloneSession::Actions CloneSession::cancel()
+{
+    Actions actions;
+    if (m_state != State::Running && m_state != State::Prompting) return actions;
+    actions.send.push_back(kEnd);
+    finish(actions, State::Cancelled, Notice::None);
     return actions;
 }
 

@@ -64,8 +64,11 @@ public:
     // failed). Ignored unless Running.
     [[nodiscard]] Actions deadlineExpired();
     // The answer to CheckConnection: Retry restarts at the handshake keeping the
-    // blocks already read; Cancel sends End. Ignored unless Prompting.
+    // blocks already read; Cancel is cancel(). Ignored unless Prompting.
     [[nodiscard]] Actions answerPrompt(bool retry);
+    // Stops the transfer (the user closed the window or answered Cancel): End
+    // is sent and the state becomes Cancelled. Ignored unless Running or Prompting.
+    [[nodiscard]] Actions cancel();
 
     [[nodiscard]] State state() const { return m_state; }
     [[nodiscard]] Direction direction() const { return m_direction; }

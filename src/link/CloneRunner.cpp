@@ -1,0 +1,108 @@
+#include "CloneRunner.h"
+
+#include <span>
+
+#include "platform/SerialPort.h"
+
+CloneRunner::CloneRunner(SerialPort& port, QString portName, CloneSession::Direction direction,
+                         const MemoryImage& image, QObject* parent)
+    : QObject(parent), m_port(port), m_portName(std::move(portName)), m_session(direction, image)
+{
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::PreciseTimer);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { apply(m_session.deadlineExpired()); });
+    connect(&m_port, &SerialPort::dataReceived, this, &CloneRunner::onDataReceived);
+    connect(&m_port, &SerialPort::failed, this, &CloneRunner::onPortFailed);
+}
+
+CloneRunner::~CloneRunner() = default;
+
+bool CloneRunner::openPort() { return m_port.isOpen() || m_port.open(m_portName); }
+
+void CloneRunner::start() { apply(m_session.start()); }
+
+void CloneRunner::answerPrompt(bool retry)
+{
+    if (m_session.state() != CloneSession::State::Prompting) return;
+    if (retry && !openPort()) {
+        m_portFailure = m_port.errorText();
+        raisePrompt();
+        return;
+    }
+    m_portFailure.clear();
+    apply(m_session.answerPrompt(retry));
+}
+
+void CloneRunner::cancel() { apply(m_session.cancel()); }
+
+QString CloneRunner::failureDetail() const
+{
+    const QString detail = QString::fromStdString(m_session.failureDetail());
+    return m_portFailure.isEmpty() ? detail : detail + QStringLiteral("; port failed: ") + m_portFailure;
+}
+
+void CloneRunner::onDataReceived()
+{
+    const QByteArray bytes = m_port.readAll();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    apply(m_session.received(std::span<const std::uint8_t>(data, static_cast<std::size_t>(bytes.size()))));
+}
+
+void CloneRunner::onPortFailed()
+{
+    m_portFailure = m_port.errorText();
+    apply(m_session.deadlineExpired());
+}
+
+void CloneRunner::apply(const CloneSession::Actions& actions)
+{
+    if (actions.clearPort) m_port.clear();
+    bool sent = true;
+    if (!actions.send.empty()) {
+        const QByteArray bytes(reinterpret_cast<const char*>(actions.send.data()),
+                               static_cast<qsizetype>(actions.send.size()));
+        sent = m_port.write(bytes);
+    }
+    switch (actions.deadline) {
+    case CloneSession::Deadline::Arm:
+        // A message that could not even be queued is a reply that will never come.
+        m_deadline.start(sent ? m_deadlineMs : 0);
+        break;
+    case CloneSession::Deadline::Stop: m_deadline.stop(); break;
+    case CloneSession::Deadline::Keep: break;
+    }
+    if (!sent && m_portFailure.isEmpty()) m_portFailure = m_port.errorText();
+    if (actions.progressChanged)
+        Q_EMIT progressChanged(m_session.progress(), QString::fromStdString(m_session.progressLabel()));
+    if (actions.notice == CloneSession::Notice::CheckConnection) raisePrompt();
+    closeIfOver();
+}
+
+void CloneRunner::raisePrompt()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_session.state() == CloneSession::State::Prompting) Q_EMIT checkConnection();
+        },
+        Qt::QueuedConnection);
+}
+
+void CloneRunner::closeIfOver()
+{
+    const CloneSession::State state = m_session.state();
+    const bool over = state == CloneSession::State::Completed || state == CloneSession::State::Refused ||
+                      state == CloneSession::State::Cancelled;
+    if (!over || m_finished) return;
+    m_finished = true;
+    m_deadline.stop();
+    m_port.close();
+    QMetaObject::invokeMethod(
+        this,
+        [this, state] {
+            Q_EMIT finished(state == CloneSession::State::Completed ? Outcome::Completed
+                            : state == CloneSession::State::Refused ? Outcome::Refused
+                                                                     : Outcome::Cancelled);
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "CloneRunner.h"
+
+class QLabel;
+class QProgressBar;
+class Prompter;
+class SerialPort;
+struct AppState;
+
+// The modal transfer window: reads the radio into the document (transferMode
+// 0) or writes the document to the radio (transferMode 1), showing progress,
+// asking Retry/Cancel when the radio does not answer, and telling the outcome.
+//
+// Use: openPort() (false: the caller reports that the port cannot be opened),
+// then run it modally; the transfer starts when it is shown. A read replaces
+// state.memoryImage only when it completes; an interrupted or refused read
+// leaves the document untouched. Nothing else in the state is changed.
+class frmClone final : public QDialog {
+    Q_OBJECT
+public:
+    frmClone(AppState& state, Prompter& prompter, SerialPort& port, QWidget* parent = nullptr);
+    ~frmClone() override;
+
+    // Opens state.commPortDevice, or "COM<commPortNumber>" when that is empty.
+    [[nodiscard]] bool openPort();
+    // Runs after a completed read is in the document and before "Reading
+    // completed!" is shown: the main window refreshes itself here.
+    void setReadCommittedHandler(std::function<void()> handler) { m_readCommitted = std::move(handler); }
+    // True once a read has completed and its image is in the document.
+    [[nodiscard]] bool readCompleted() const { return m_readCompleted; }
+
+    [[nodiscard]] CloneRunner& runner() { return m_runner; }
+
+    QProgressBar* prgPercent;
+    QLabel* lblPercent;
+
+public Q_SLOTS:
+    // Closing the window stops a running transfer (End is sent) first.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void onCheckConnection();
+    void onFinished(CloneRunner::Outcome outcome);
+
+    AppState& m_state;
+    Prompter& m_prompter;
+    CloneRunner m_runner;
+    std::function<void()> m_readCommitted;
+    bool m_started = false;
+    bool m_over = false;
+    bool m_readCompleted = false;
+};

@@ -159,13 +159,13 @@ private:
         m_surface.setBold(true);
         m_surface.setFontSize(kTitlePoints);
         const QString title = Tr(1307);
-        m_surface.printText(Round(w / 2 - m_surface.textWidth(title) / 2.0), y(0), title);
+        m_surface.printText(Round((w - m_surface.textWidth(title)) / 2), y(0), title);
 
         m_surface.setFontSize(kHeaderPoints);
         const QLocale locale = QLocale::system();
         const QString stamp = locale.toString(m_choices.printedAt.date(), QLocale::ShortFormat) + QStringLiteral("  ") +
                               locale.toString(m_choices.printedAt.time(), QLocale::ShortFormat);
-        m_surface.printText(Round(0.9 * w - m_surface.textWidth(stamp)), y(2), stamp);
+        m_surface.printText(Round(9 * w / 10 - m_surface.textWidth(stamp)), y(2), stamp);
 
         at(4, 4, Tr(1308));
         at(30, 4, QStringLiteral("ZQ-915"));
@@ -199,8 +199,8 @@ private:
     void printFooter()
     {
         const QString text = QStringLiteral("- %1 -").arg(m_surface.pageNumber());
-        m_surface.printText(Round(m_surface.width() / 2.0 - m_surface.textWidth(text) / 2.0),
-                            Round(0.95 * m_surface.height()), text);
+        m_surface.printText(Round((m_surface.width() - m_surface.textWidth(text)) / 2.0),
+                            Round(19.0 * m_surface.height() / 20), text);
     }
 
     PrintSurface& m_surface;
@@ -213,8 +213,9 @@ private:
 
 PrintGrid ComputePrintGrid(int width, int height)
 {
-    return {Round(0.2 * width / 2), Round(0.9 * width / kColumns), Round(0.1 * height / 2),
-            Round(0.9 * height / kLines)};
+    // Written as exact fractions so that true halves stay halves in floating point.
+    return {Round(width / 10.0), Round(9.0 * width / (10 * kColumns)), Round(height / 20.0),
+            Round(9.0 * height / (10 * kLines))};
 }
 
 bool PrintDocument(PrintSurface& surface, const AppState& state, const PrintChoices& choices)

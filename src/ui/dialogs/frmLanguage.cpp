@@ -1,0 +1,54 @@
+#include "frmLanguage.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "strings/Strings.h"
+
+namespace {
+QString Tr(int id) { return QString::fromStdString(Text(id)); }
+}  // namespace
+
+frmLanguage::frmLanguage(QWidget* parent)
+    : QDialog(parent),
+      lblLang(new QLabel(Tr(1320), this)),
+      cboLang(new QComboBox(this)),
+      cmdOK(new QPushButton(Tr(1102), this)),
+      cmdCancel(new QPushButton(Tr(1103), this))
+{
+    setObjectName(QStringLiteral("frmLanguage"));
+    lblLang->setObjectName(QStringLiteral("lblLang"));
+    cboLang->setObjectName(QStringLiteral("cboLang"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    setWindowTitle(Tr(1319));
+
+    cboLang->addItems({Tr(1321), Tr(1322)});
+    cboLang->setCurrentIndex(LanguageIndex());
+    lblLang->setBuddy(cboLang);
+    cmdOK->setDefault(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &frmLanguage::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &frmLanguage::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(lblLang, cboLang);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmLanguage::accept()
+{
+    const int chosen = cboLang->currentIndex();
+    if (chosen >= 0 && chosen != LanguageIndex()) SetLanguageIndex(static_cast<std::uint8_t>(chosen));
+    QDialog::accept();
+}

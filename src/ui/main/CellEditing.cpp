@@ -1,0 +1,357 @@
+#include "CellEditing.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "ChannelGrid.h"
+#include "FrequencyEditor.h"
+#include "OptionColumns.h"
+#include "core/FreqCodec.h"
+#include "core/Layout.h"
+#include "core/ToneCodec.h"
+#include "platform/Prompter.h"
+#include "strings/Strings.h"
+
+namespace {
+
+QString Tr(int id) { return QString::fromStdString(Text(id)); }
+
+// Keys the grid keeps for moving between cells and controls.
+bool IsNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// The character a digit or decimal key types on the grid, or 0.
+char GridDigit(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<char>('0' + (key - Qt::Key_0));
+    if (key == Qt::Key_Period) return '.';
+    if (key == Qt::Key_Comma && (event.modifiers() & Qt::KeypadModifier)) return '.';
+    return 0;
+}
+
+// A focus change that does not mean the user went to another control.
+bool IsTransientFocusLoss(const QEvent& event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
+CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid, QWidget& dialogParent)
+    : QObject(&grid),
+      m_state(state),
+      m_prompter(prompter),
+      m_grid(grid),
+      m_dialogParent(dialogParent),
+      txtMemChannel(new FrequencyEditor(grid.viewport())),
+      cboFeature_0(new QComboBox(grid.viewport())),
+      cboFeature_1(new QComboBox(grid.viewport()))
+{
+    cboFeature_0->setObjectName(QStringLiteral("cboFeature_0"));
+    cboFeature_1->setObjectName(QStringLiteral("cboFeature_1"));
+    cboFeature_0->setMaxVisibleItems(16);
+    cboFeature_1->addItems({Tr(1214), Tr(1215)});
+    for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),
+                            static_cast<QWidget*>(cboFeature_1)}) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+    m_grid.installEventFilter(this);
+    m_grid.viewport()->installEventFilter(this);
+
+    connect(txtMemChannel, &FrequencyEditor::enterPressed, this, [this] {
+        const int n = m_editRow;
+        const int col = m_editCol;
+        commitFrequencyEditor();
+        m_grid.setFocus();
+        m_grid.makeCurrent(n, col + 1);
+    });
+    connect(txtMemChannel, &FrequencyEditor::escapePressed, this, [this] {
+        m_frequencyOpen = false;
+        m_grid.setCellText(m_editRow, m_editCol, m_editOriginalText);
+        m_grid.setFocus();
+        txtMemChannel->hide();
+    });
+    connect(txtMemChannel, &FrequencyEditor::focusLost, this, [this] { commitFrequencyEditor(); });
+    for (QComboBox* editor : {cboFeature_0, cboFeature_1})
+        connect(editor, &QComboBox::activated, this, [this, editor](int index) { dropDownChosen(editor, index); });
+
+    // No editor may float over a cell that has moved away.
+    connect(m_grid.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { EndCellEdit(); });
+    connect(&m_grid, &ChannelGrid::resized, this, [this] { placeEditors(); });
+}
+
+void CellEditing::ResetForLayout()
+{
+    m_frequencyOpen = false;
+    txtMemChannel->hide();
+    cboFeature_0->hide();
+    cboFeature_1->hide();
+    cboFeature_0->clear();
+    for (const std::string& entry : ToneList(m_state.toneListLast)) cboFeature_0->addItem(QString::fromStdString(entry));
+}
+
+void CellEditing::ApplyLanguage()
+{
+    if (cboFeature_0->count() > 0) cboFeature_0->setItemText(0, Tr(1104));
+}
+
+void CellEditing::BeginCellEdit()
+{
+    EndCellEdit();
+    const int n = m_state.currentRow;
+    const int col = m_state.currentCol;
+    if (col == ChannelGrid::kRxFreqCol || col == ChannelGrid::kTxFreqCol) {
+        openFrequencyEditor(n, col);
+    } else if (col == ChannelGrid::kDecodeCol || col == ChannelGrid::kEncodeCol) {
+        openDropDown(cboFeature_0, n, col);
+    } else {
+        cboFeature_1->clear();
+        for (const std::string& entry : OptionEntries(col)) cboFeature_1->addItem(QString::fromStdString(entry));
+        openDropDown(cboFeature_1, n, col);
+    }
+}
+
+void CellEditing::EndCellEdit()
+{
+    if (m_frequencyOpen)
+        commitFrequencyEditor();
+    else if (cboFeature_0->isVisible())
+        hideDropDown(cboFeature_0);
+    else if (cboFeature_1->isVisible())
+        hideDropDown(cboFeature_1);
+}
+
+void CellEditing::ClearTxFrequency(int n)
+{
+    m_grid.setCellText(n, ChannelGrid::kTxFreqCol, QString());
+    m_grid.setCellText(n, ChannelGrid::kEncodeCol, QString());
+    MemoryImage& image = m_state.memoryImage;
+    const int column = n - 1;
+    for (int row = layout::kTxFreqRow; row < layout::kTxFreqRow + layout::kFreqBytes; ++row)
+        image.set(row, column, layout::kEmpty);
+    image.set(layout::kEncodeLowRow, column, layout::kEmpty);
+    image.set(layout::kEncodeHighRow, column, layout::kEmpty);
+    image.setBit(layout::kEntryFlagsRow, column, layout::kTxEntry, true);
+}
+
+void CellEditing::StoreTxFrequency(int n, const QString& text)
+{
+    MemoryImage& image = m_state.memoryImage;
+    image.setBit(layout::kEntryFlagsRow, n - 1, layout::kTxEntry, false);
+    StoreFreq(image, n - 1, layout::kTxFreqRow, text.toStdString());
+    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol)) m_grid.setCellText(n, ChannelGrid::kEncodeCol, Tr(1104));
+}
+
+bool CellEditing::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == &m_grid && type == QEvent::KeyPress) return gridKeyPress(static_cast<QKeyEvent*>(event));
+    if (watched == m_grid.viewport() && type == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_grid.indexAt(mouse->position().toPoint()).isValid())
+            gridLeftRelease();
+        return false;
+    }
+    if (watched == txtMemChannel && type == QEvent::KeyPress) return forwardShortcut(static_cast<QKeyEvent*>(event));
+    for (QComboBox* editor : {cboFeature_0, cboFeature_1}) {
+        if (watched != editor) continue;
+        if (type == QEvent::KeyPress) return dropDownKeyPress(editor, static_cast<QKeyEvent*>(event));
+        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*event)) editor->hide();
+    }
+    return false;
+}
+
+bool CellEditing::gridKeyPress(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (IsEnter(key)) {
+        gridLeftRelease();
+        return true;
+    }
+    if (const char digit = GridDigit(*event)) {
+        const int n = m_state.currentRow;
+        const int col = m_state.currentCol;
+        if (col != ChannelGrid::kRxFreqCol && col != ChannelGrid::kTxFreqCol) return true;
+        if (col == ChannelGrid::kTxFreqCol && m_grid.cellEmpty(n, ChannelGrid::kRxFreqCol))
+            m_grid.makeCurrent(n, ChannelGrid::kRxFreqCol);
+        BeginCellEdit();
+        txtMemChannel->setText(QString(QLatin1Char(digit)));
+        txtMemChannel->end(false);
+        return true;
+    }
+    if (IsNavigationKey(key) && event->modifiers() == Qt::NoModifier) return false;
+    forwardShortcut(event);
+    // Letters would otherwise jump between cells by keyboard search.
+    return true;
+}
+
+void CellEditing::gridLeftRelease()
+{
+    // A channel without RX is edited in RX only; Encode without TX sends the user to TX.
+    const int n = m_state.currentRow;
+    if (!m_grid.cellEmpty(n, ChannelGrid::kRxFreqCol)) {
+        if (m_grid.cellEmpty(n, ChannelGrid::kTxFreqCol) && m_state.currentCol == ChannelGrid::kEncodeCol)
+            m_grid.makeCurrent(n, ChannelGrid::kTxFreqCol);
+    } else if (m_state.currentCol != ChannelGrid::kRxFreqCol) {
+        m_grid.makeCurrent(n, ChannelGrid::kRxFreqCol);
+    }
+    BeginCellEdit();
+}
+
+bool CellEditing::dropDownKeyPress(QComboBox* editor, QKeyEvent* event)
+{
+    if (IsEnter(event->key())) {
+        dropDownEnter(editor);
+        return true;
+    }
+    if (forwardShortcut(event)) return true;
+    // Ctrl+D is the delete shortcut; it must not also act as typing.
+    return event->key() == Qt::Key_D && event->modifiers() == Qt::ControlModifier;
+}
+
+bool CellEditing::forwardShortcut(QKeyEvent* event)
+{
+    return m_shortcutSink && m_shortcutSink(event->key(), event->modifiers());
+}
+
+void CellEditing::openFrequencyEditor(int n, int col)
+{
+    const QString text = m_grid.cellText(n, col);
+    m_editRow = n;
+    m_editCol = col;
+    m_editOriginalText = text;
+    txtMemChannel->setGeometry(m_grid.cellRect(n, col).adjusted(1, 1, -1, -1));
+    txtMemChannel->setText(text);
+    txtMemChannel->show();
+    txtMemChannel->selectAll();
+    txtMemChannel->setFocus(Qt::OtherFocusReason);
+    m_frequencyOpen = true;
+}
+
+void CellEditing::openDropDown(QComboBox* editor, int n, int col)
+{
+    m_editRow = n;
+    m_editCol = col;
+    const QString text = m_grid.cellText(n, col);
+    // Among the three entries the option editor ever holds, a later match wins.
+    int index = 0;
+    for (int i = editor->count() - 1; i > 0; --i) {
+        if (editor->itemText(i) == text) {
+            index = i;
+            break;
+        }
+    }
+    editor->setCurrentIndex(index);
+    editor->setGeometry(m_grid.cellRect(n, col));
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void CellEditing::commitFrequencyEditor()
+{
+    if (!m_frequencyOpen) return;
+    m_frequencyOpen = false;
+    const QString typed = txtMemChannel->text();
+    // Keep the focus in the grid rather than letting it fall to the next control.
+    if (txtMemChannel->hasFocus()) m_grid.setFocus();
+    txtMemChannel->hide();
+    storeFrequency(m_editRow, m_editCol, typed);
+}
+
+void CellEditing::storeFrequency(int n, int col, const QString& typed)
+{
+    if (typed == m_editOriginalText) return;
+    MemoryImage& image = m_state.memoryImage;
+    const int column = n - 1;
+    if (typed.isEmpty()) {
+        if (col == ChannelGrid::kTxFreqCol) {
+            ClearTxFrequency(n);
+            return;
+        }
+        for (int c = 1; c < ChannelGrid::kColumns; ++c) m_grid.setCellText(n, c, QString());
+        image.fillColumn(column, layout::kEmpty);
+        return;
+    }
+    const NormalizedFreq normal = NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
+    if (normal.outOfRange)
+        ShowNotice(m_prompter, &m_dialogParent, Tr(1229), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
+    const QString text = QString::fromStdString(normal.text);
+    m_grid.setCellText(n, col, text);
+    if (col == ChannelGrid::kTxFreqCol) {
+        StoreTxFrequency(n, text);
+        return;
+    }
+    image.setBit(layout::kEntryFlagsRow, column, layout::kRxEntry, false);
+    StoreFreq(image, column, layout::kRxFreqRow, normal.text);
+    if (!m_grid.cellEmpty(n, ChannelGrid::kDecodeCol)) return;
+    // A new channel: an empty column's 0xFF bits already mean these words, except BCL.
+    constexpr int kNewChannelWords[][2] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215}, {8, 1500}, {9, 1100}, {10, 1101}};
+    for (const auto& [cellCol, id] : kNewChannelWords) m_grid.setCellText(n, cellCol, Tr(id));
+    image.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
+}
+
+void CellEditing::dropDownChosen(QComboBox* editor, int index)
+{
+    const QString text = editor->itemText(index);
+    const int n = m_editRow;
+    const int col = m_editCol;
+    if (text == m_grid.cellText(n, col)) return;
+    m_grid.setCellText(n, col, text);
+    if (editor == cboFeature_0)
+        StoreTone(m_state.memoryImage, n - 1, text.toStdString(),
+                  col == ChannelGrid::kDecodeCol ? layout::kDecodeToneOffset : layout::kEncodeToneOffset);
+    else
+        WriteOption(m_state.memoryImage, n - 1, col, text.toStdString());
+}
+
+void CellEditing::dropDownEnter(QComboBox* editor)
+{
+    const int n = m_editRow;
+    const int col = m_editCol;
+    if (col == ChannelGrid::kDecodeCol && !m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
+        m_grid.makeCurrent(n, ChannelGrid::kEncodeCol);
+    else if (col == ChannelGrid::kDecodeCol || col == ChannelGrid::kEncodeCol)
+        m_grid.makeCurrent(n, ChannelGrid::kWideCol);
+    else if (col < ChannelGrid::kBclCol)
+        m_grid.makeCurrent(n, col + 1);
+    else if (n < m_state.channelCount)
+        m_grid.makeCurrent(n + 1, ChannelGrid::kRxFreqCol);
+    hideDropDown(editor);
+}
+
+void CellEditing::hideDropDown(QComboBox* editor)
+{
+    if (editor->hasFocus()) m_grid.setFocus();
+    editor->hide();
+}
+
+void CellEditing::placeEditors()
+{
+    if (m_frequencyOpen) txtMemChannel->setGeometry(m_grid.cellRect(m_editRow, m_editCol).adjusted(1, 1, -1, -1));
+    for (QComboBox* editor : {cboFeature_0, cboFeature_1})
+        if (editor->isVisible()) editor->setGeometry(m_grid.cellRect(m_editRow, m_editCol));
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QString>
+
+#include "core/AppState.h"
+
+class ChannelGrid;
+class FrequencyEditor;
+class Prompter;
+class QComboBox;
+class QKeyEvent;
+class QWidget;
+
+// The grid's in-place editors and the grid events that open them: the
+// frequency editor txtMemChannel (RX/TX Freq), the tone editor cboFeature_0
+// (Decode/Encode) and the option editor cboFeature_1 (W/N .. BCL). At most one
+// is visible. Drop-downs commit every selection at once; the frequency editor
+// commits on Enter, on EndCellEdit and when the focus moves elsewhere, always
+// to the cell it was opened on. Keys nobody here uses go to the shortcut sink.
+class CellEditing final : public QObject {
+    Q_OBJECT
+public:
+    // Key code and modifiers of a key-down; true = the key is used up.
+    using ShortcutSink = std::function<bool(int key, Qt::KeyboardModifiers modifiers)>;
+
+    // `dialogParent` owns the message boxes. The editors live on the grid's viewport.
+    CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid, QWidget& dialogParent);
+
+    void setShortcutSink(ShortcutSink sink) { m_shortcutSink = std::move(sink); }
+
+    // After a grid layout: the tone editor holds entries 0..state.toneListLast
+    // of the list in force; every editor is hidden (no commit).
+    void ResetForLayout();
+    // Entry 0 of the tone list in the current language.
+    void ApplyLanguage();
+
+    // Opens the editor of the current cell (state.currentRow/currentCol).
+    void BeginCellEdit();
+    // Commits an open frequency editor, hides every editor.
+    void EndCellEdit();
+
+    // Channel n loses its TX frequency and encode tone (cells and image).
+    void ClearTxFrequency(int n);
+    // Stores a normalised TX frequency text for channel n; an empty Encode cell shows "None".
+    void StoreTxFrequency(int n, const QString& text);
+
+    [[nodiscard]] FrequencyEditor* frequencyEditor() const { return txtMemChannel; }
+    [[nodiscard]] QComboBox* toneEditor() const { return cboFeature_0; }
+    [[nodiscard]] QComboBox* optionEditor() const { return cboFeature_1; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool gridKeyPress(QKeyEvent* event);
+    void gridLeftRelease();
+    bool dropDownKeyPress(QComboBox* editor, QKeyEvent* event);
+    bool forwardShortcut(QKeyEvent* event);
+
+    void openFrequencyEditor(int n, int col);
+    void openDropDown(QComboBox* editor, int n, int col);
+    void commitFrequencyEditor();
+    void storeFrequency(int n, int col, const QString& typed);
+    void dropDownChosen(QComboBox* editor, int index);
+    void dropDownEnter(QComboBox* editor);
+    void hideDropDown(QComboBox* editor);
+    void placeEditors();
+
+    AppState& m_state;
+    Prompter& m_prompter;
+    ChannelGrid& m_grid;
+    QWidget& m_dialogParent;
+    ShortcutSink m_shortcutSink;
+
+    FrequencyEditor* txtMemChannel;
+    QComboBox* cboFeature_0;
+    QComboBox* cboFeature_1;
+
+    // The cell an open editor belongs to; the frequency editor's session flag
+    // keeps a commit from running twice (Enter, then the focus leaving).
+    int m_editRow = 1;
+    int m_editCol = 1;
+    bool m_frequencyOpen = false;
+    QString m_editOriginalText;
+};

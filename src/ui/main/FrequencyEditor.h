@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+// The in-place frequency editor txtMemChannel. Takes digits and "." only, at
+// most nine characters (a tenth replaces a selection or is dropped), no
+// context menu and no paste. Enter and Esc are reported, not acted on.
+class FrequencyEditor final : public QLineEdit {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = 9;  // "436.12500"
+
+    explicit FrequencyEditor(QWidget* parent);
+
+Q_SIGNALS:
+    void enterPressed();
+    void escapePressed();
+    // The focus went to another control (not to a popup of this editor).
+    void focusLost();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};

@@ -1,0 +1,70 @@
+#include "GeneralPanel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "core/BandTable.h"
+#include "core/Layout.h"
+#include "strings/Strings.h"
+
+namespace {
+
+QString Tr(int id) { return QString::fromStdString(Text(id)); }
+
+QComboBox* MakeList(const char* name, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+constexpr int kLabelIds[4] = {1251, 1252, 1253, 1254};
+constexpr int kNewDocumentPower = 9;
+constexpr int kManualEnable = 0;
+
+}  // namespace
+
+GeneralPanel::GeneralPanel(QWidget* parent)
+    : QGroupBox(parent),
+      cboGenModel(MakeList("cboGenModel", this)),
+      cboGenFreq(MakeList("cboGenFreq", this)),
+      cboGenPower(MakeList("cboGenPower", this)),
+      cboGenManual(MakeList("cboGenManual", this))
+{
+    setObjectName(QStringLiteral("fraGeneral"));
+    for (std::string_view model : ModelTexts()) cboGenModel->addItem(QString::fromUtf8(model.data(), model.size()));
+    for (const Band& band : Bands()) cboGenFreq->addItem(QString::fromUtf8(band.text.data(), band.text.size()));
+    for (int level = 0; level <= 9; ++level) cboGenPower->addItem(QString::number(level));
+    cboGenManual->addItems({Tr(1115), Tr(1114)});
+
+    auto* row = new QHBoxLayout(this);
+    row->setSpacing(8);
+    const std::array<QComboBox*, 4> lists{cboGenModel, cboGenFreq, cboGenPower, cboGenManual};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        lblGeneral[i] = new QLabel(this);
+        lblGeneral[i]->setObjectName(QStringLiteral("lblGeneral_%1").arg(i));
+        lblGeneral[i]->setBuddy(lists[i]);
+        if (i > 0) row->addSpacing(16);
+        row->addWidget(lblGeneral[i]);
+        row->addWidget(lists[i]);
+    }
+    row->addStretch(1);
+}
+
+void GeneralPanel::SelectForNewDocument(const MemoryImage& image)
+{
+    cboGenModel->setCurrentIndex(image.at(layout::kModelRow, layout::kRadioColumn) - kFirstModelCode);
+    cboGenFreq->setCurrentIndex(image.at(layout::kBandRow, layout::kRadioColumn) - kFirstBandCode);
+    cboGenPower->setCurrentIndex(kNewDocumentPower);
+    cboGenManual->setCurrentIndex(kManualEnable);
+}
+
+void GeneralPanel::ApplyLanguage()
+{
+    setTitle(Tr(1250));
+    for (std::size_t i = 0; i < lblGeneral.size(); ++i) lblGeneral[i]->setText(Tr(kLabelIds[i]));
+    cboGenManual->setItemText(0, Tr(1115));
+    cboGenManual->setItemText(1, Tr(1114));
+}

@@ -1,0 +1,123 @@
+#include "MainMenus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "strings/Strings.h"
+
+namespace {
+
+QString Tr(int id) { return QString::fromStdString(Text(id)); }
+
+struct ToolButton {
+    const char* key;
+    const char* runs;  // menu action
+    int tooltipId;
+    const char* themeIcon;
+    QStyle::StandardPixmap fallback;
+    bool separatorBefore;  // positions 5 and 8 carry no command
+};
+
+constexpr ToolButton kToolButtons[] = {
+    {"New", "mnuFile_New", 1027, "document-new", QStyle::SP_FileIcon, false},
+    {"Open", "mnuFile_Open", 1028, "document-open", QStyle::SP_DialogOpenButton, false},
+    {"Save", "mnuFile_Save", 1029, "document-save", QStyle::SP_DialogSaveButton, false},
+    {"Print", "mnuFile_Print", 1030, "document-print", QStyle::SP_FileDialogContentsView, false},
+    {"Read", "mnuProgram_Read", 1031, "document-import", QStyle::SP_ArrowDown, true},
+    {"Write", "mnuProgram_Write", 1032, "document-export", QStyle::SP_ArrowUp, false},
+    {"About", "mnuHelp_About", 1026, "help-about", QStyle::SP_MessageBoxInformation, true},
+};
+
+// Toolbar tooltips carry no access keys.
+QString WithoutAccessKey(QString text) { return text.remove(QLatin1Char('&')); }
+
+}  // namespace
+
+MainMenus::MainMenus(QMainWindow& window) : QObject(&window), m_window(window), tlbActions(new QToolBar(&window))
+{
+    QMenuBar* bar = window.menuBar();
+    auto addMenu = [&](const char* name, int textId) {
+        QMenu* menu = bar->addMenu(QString());
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        m_labelled.push_back({menu, textId, false});
+        return menu;
+    };
+
+    QMenu* file = addMenu("mnuFile", 1000);
+    addEntry(file, "mnuFile_New", 1001);
+    addEntry(file, "mnuFile_Open", 1002);
+    addEntry(file, "mnuFile_Save", 1003);
+    addEntry(file, "mnuFile_SaveAs", 1004);
+    addSeparator(file, "mnuFile_Bar1");
+    addEntry(file, "mnuFile_Print", 1005);
+    addSeparator(file, "mnuFile_Bar2");
+    addEntry(file, "mnuFile_Exit", 1006);
+
+    QMenu* program = addMenu("mnuProgram", 1015);
+    addEntry(program, "mnuProgram_Read", 1016);
+    addSeparator(program, "mnuProgram_Bar1");
+    addEntry(program, "mnuProgram_Write", 1017);
+    addSeparator(program, "mnuProgram_Bar2");
+    addEntry(program, "mnuProgram_Test", 1631);
+    addSeparator(program, "mnuProgram_Bar3");
+    addEntry(program, "mnuProgram_OptFeatures", 1010);
+
+    QMenu* setup = addMenu("mnuSetup", 1021);
+    addEntry(setup, "mnuSetup_CommPort", 1022);
+    addEntry(setup, "mnuSetup_Lang", 1023);
+
+    QMenu* help = addMenu("mnuHelp", 1024);
+    addEntry(help, "mnuHelp_Topics", 1025);
+    addSeparator(help, "mnuHelp_Bar1");
+    addEntry(help, "mnuHelp_About", 1026);
+
+    tlbActions->setObjectName(QStringLiteral("tlbActions"));
+    tlbActions->setMovable(false);
+    tlbActions->setFloatable(false);
+    tlbActions->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tlbActions->toggleViewAction()->setVisible(false);
+    window.addToolBar(Qt::TopToolBarArea, tlbActions);
+    QStyle* style = window.style();
+    for (const ToolButton& button : kToolButtons) {
+        if (button.separatorBefore) tlbActions->addSeparator();
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.themeIcon), style->standardIcon(button.fallback));
+        QAction* tool = tlbActions->addAction(icon, QString());
+        tool->setObjectName(QStringLiteral("tlbActions_") + QString::fromLatin1(button.key));
+        m_labelled.push_back({tool, button.tooltipId, true});
+        QAction* runs = action(QString::fromLatin1(button.runs));
+        connect(tool, &QAction::triggered, runs, [runs] { runs->trigger(); });
+    }
+}
+
+QAction* MainMenus::action(const QString& name) const { return m_window.findChild<QAction*>(name); }
+
+void MainMenus::ApplyLanguage()
+{
+    for (const Labelled& item : m_labelled) {
+        const QString text = Tr(item.textId);
+        if (auto* menu = qobject_cast<QMenu*>(item.target))
+            menu->setTitle(text);
+        else if (auto* act = qobject_cast<QAction*>(item.target); act && item.tooltip)
+            act->setToolTip(WithoutAccessKey(text));
+        else if (act)
+            act->setText(text);
+    }
+}
+
+QAction* MainMenus::addEntry(QMenu* menu, const char* name, int textId)
+{
+    QAction* entry = menu->addAction(QString());
+    entry->setObjectName(QString::fromLatin1(name));
+    m_labelled.push_back({entry, textId, false});
+    return entry;
+}
+
+void MainMenus::addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}

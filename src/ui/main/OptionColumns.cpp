@@ -1,0 +1,57 @@
+#include "OptionColumns.h"
+
+#include "core/Layout.h"
+#include "strings/Strings.h"
+
+namespace {
+
+struct OptionColumn {
+    int entryIds[3];  // 0 = no third entry
+    int row;
+    std::uint8_t mask;
+    int setByEntry;  // the entry whose choice sets the bit
+};
+
+// BCL is the one column with three entries and two bits; it is handled apart.
+constexpr OptionColumn kColumns[] = {
+    {{1217, 1218, 0}, layout::kChannelFlagsRow, layout::kWide, 0},          // W/N
+    {{1221, 1220, 0}, layout::kChannelFlagsRow, layout::kScanAdd, 0},       // Scan
+    {{1214, 1215, 0}, layout::kChannelFlagsRow, layout::kHighPower, 1},     // TX Power
+    {{1104, 1500, 0}, layout::kOptSignalRow, layout::kOptSignalDtmf, 1},    // Opt Signal
+    {{1101, 1100, 0}, layout::kPttIdRow, layout::kPttIdOn, 1},              // PTT ID
+    {{1101, 1226, 1225}, layout::kChannelFlagsRow, 0, 0},                   // BCL
+};
+
+constexpr int kBclColumn = 10;
+
+const OptionColumn* ColumnFor(int gridColumn)
+{
+    if (gridColumn < kFirstOptionColumn || gridColumn > kLastOptionColumn) return nullptr;
+    return &kColumns[gridColumn - kFirstOptionColumn];
+}
+
+}  // namespace
+
+std::vector<std::string> OptionEntries(int gridColumn)
+{
+    std::vector<std::string> entries;
+    if (const OptionColumn* column = ColumnFor(gridColumn)) {
+        for (int id : column->entryIds)
+            if (id != 0) entries.push_back(Text(id));
+    }
+    return entries;
+}
+
+void WriteOption(MemoryImage& image, int channelColumn, int gridColumn, const std::string& choice)
+{
+    const OptionColumn* column = ColumnFor(gridColumn);
+    if (!column) return;
+    if (gridColumn == kBclColumn) {
+        const bool qtDqt = choice == Text(1225);
+        const bool carrier = !qtDqt && choice == Text(1226);
+        image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclQtDqt, qtDqt);
+        image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclCarrier, carrier);
+        return;
+    }
+    image.setBit(column->row, channelColumn, column->mask, choice == Text(column->entryIds[column->setByEntry]));
+}

@@ -1,0 +1,103 @@
+#include "RadioCommands.h"
+
+#include <QThread>
+
+#include "ChannelGrid.h"
+#include "DocumentRefresh.h"
+#include "DocumentState.h"
+#include "frmMain.h"
+#include "link/CommPortChoice.h"
+#include "link/QtText.h"
+#include "link/frmClone.h"
+#include "link/frmCommPort.h"
+#include "link/frmTest.h"
+#include "platform/Prompter.h"
+#include "platform/SerialPort.h"
+#include "platform/SerialPorts.h"
+
+namespace {
+
+const QString kProductTitle = QStringLiteral("ZQ-915");
+
+enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
+
+}  // namespace
+
+RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& window, PortFactory makePort)
+    : QObject(&window), m_state(state), m_prompter(prompter), m_window(window), m_makePort(std::move(makePort))
+{
+}
+
+void RadioCommands::Read()
+{
+    m_window.EndCellEdit();
+    if (!probePort() || !confirm(1601)) return;
+    m_state.transferMode = kRead;
+    const bool completed = transfer();
+    m_window.grid().setFocus();
+    if (completed) TakeSnapshot(m_state);
+    m_window.RefreshTitle();
+}
+
+void RadioCommands::Write()
+{
+    m_window.EndCellEdit();
+    if (!probePort() || !confirm(1603)) return;
+    m_state.transferMode = kWrite;
+    transfer();
+}
+
+void RadioCommands::Test()
+{
+    m_window.EndCellEdit();
+    if (!probePort()) return;
+    m_state.transferMode = kTest;
+    frmTest window(&m_window);
+    m_prompter.exec(window);
+}
+
+void RadioCommands::CommPort()
+{
+    m_window.EndCellEdit();
+    QStringList devices;
+    for (const DetectedPort& port : DetectedSerialPorts()) devices << port.device;
+    frmCommPort dialog(m_state, devices, &m_window);
+    m_prompter.exec(dialog);
+}
+
+bool RadioCommands::probePort()
+{
+    const std::unique_ptr<SerialPort> port = m_makePort();
+    if (!port->open(SelectedPortName(m_state))) {
+        reportPortFailure();
+        return false;
+    }
+    QThread::msleep(5);
+    port->close();
+    return true;
+}
+
+bool RadioCommands::confirm(int firstLineId)
+{
+    const QString text = QText(firstLineId) + QStringLiteral("\r\n") + QText(1602);
+    return m_prompter.message(&m_window, text, kProductTitle, Prompter::Icon::Question, Prompter::Buttons::OkCancel,
+                              Prompter::Button::Ok) == Prompter::Button::Ok;
+}
+
+void RadioCommands::reportPortFailure()
+{
+    ShowNotice(m_prompter, &m_window, QText(1600), kProductTitle, Prompter::Icon::Critical);
+}
+
+bool RadioCommands::transfer()
+{
+    const std::unique_ptr<SerialPort> port = m_makePort();
+    frmClone window(m_state, m_prompter, *port, &m_window);
+    window.setReadCommittedHandler([this] { RefreshFromImage(m_window, m_state); });
+    if (!window.openPort()) {
+        reportPortFailure();
+        return false;
+    }
+    m_prompter.exec(window);
+    return window.readCompleted();
+}

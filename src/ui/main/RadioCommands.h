@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "core/AppState.h"
+
+class Prompter;
+class SerialPort;
+class frmMain;
+
+// The Program menu's radio commands and the port choice of the Setup menu.
+// Each radio command commits the cell edit, checks that the chosen port opens
+// ("Cannot Open Communication Port." otherwise, before any question), asks for
+// confirmation where there is one, sets state.transferMode and runs its window
+// modally through the Prompter.
+class RadioCommands final : public QObject {
+    Q_OBJECT
+public:
+    // Makes the serial port for each probe and each transfer.
+    using PortFactory = std::function<std::unique_ptr<SerialPort>()>;
+
+    RadioCommands(AppState& state, Prompter& prompter, frmMain& window, PortFactory makePort);
+
+    // A completed read replaces the document: the window is refreshed from
+    // the new image before "Reading completed!", then the grid gets the focus
+    // and the document counts as saved. A read that does not complete leaves
+    // the document, and whether it has unsaved changes, as it was.
+    void Read();
+    void Write();
+    // The display-only tuning window; asks nothing.
+    void Test();
+    // The port dialog, offering the serial devices present now.
+    void CommPort();
+
+private:
+    // Opens, waits 5 ms, closes. False (reported) when the port does not open.
+    bool probePort();
+    bool confirm(int firstLineId);
+    void reportPortFailure();
+    // Runs the transfer window for state.transferMode; true when a read completed.
+    bool transfer();
+
+    AppState& m_state;
+    Prompter& m_prompter;
+    frmMain& m_window;
+    PortFactory m_makePort;
+};

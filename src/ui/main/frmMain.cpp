@@ -1,0 +1,201 @@
+#include "frmMain.h"
+
+#include <exception>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "CellEditing.h"
+#include "ChannelGrid.h"
+#include "DocumentState.h"
+#include "GeneralPanel.h"
+#include "MainMenus.h"
+#include "StatusClock.h"
+#include "core/BandTable.h"
+#include "core/Layout.h"
+#include "core/NewDocument.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "strings/Strings.h"
+#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/frmLanguage.h"
+
+namespace {
+
+const QString kProductTitle = QStringLiteral("ZQ-915");
+
+// Commands of the menu bar (and so of the toolbar) that, for now, only commit
+// the cell edit before they run.
+constexpr const char* kEditCommittingCommands[] = {
+    "mnuFile_New",       "mnuFile_Open",         "mnuFile_SaveAs",         "mnuFile_Print",
+    "mnuProgram_Read",   "mnuProgram_Write",     "mnuProgram_Test",        "mnuProgram_OptFeatures",
+    "mnuSetup_CommPort", "mnuHelp_Topics",
+};
+
+}  // namespace
+
+frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_prompter(prompter), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    buildWindow();
+    connectCommands();
+    try {
+        startUp();
+        m_startedOk = true;
+    } catch (const std::exception& error) {
+        ShowNotice(m_prompter, this, QString::fromLocal8Bit(error.what()), kProductTitle, Prompter::Icon::Exclamation);
+        TakeSnapshot(m_state);
+    }
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildWindow()
+{
+    m_menus = new MainMenus(*this);
+    setStatusBar(new StatusClock(this));
+
+    auto* central = new QWidget(this);
+    fraGeneral = new GeneralPanel(central);
+    fraMemChannel = new QGroupBox(central);
+    fraMemChannel->setObjectName(QStringLiteral("fraMemChannel"));
+    msgMemChannel = new ChannelGrid(m_state, fraMemChannel);
+    m_cellEditing = new CellEditing(m_state, m_prompter, *msgMemChannel, *this);
+    m_cellEditing->setShortcutSink(
+        [this](int key, Qt::KeyboardModifiers modifiers) { return HandleShortcutKey(key, modifiers); });
+
+    auto* gridLayout = new QVBoxLayout(fraMemChannel);
+    gridLayout->addWidget(msgMemChannel);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(fraGeneral);
+    layout->addWidget(fraMemChannel, 1);
+    setCentralWidget(central);
+
+    setMinimumSize(880, 480);
+    resize(1040, 720);
+}
+
+void frmMain::startUp()
+{
+    // The remembered model is written at exit, but every session starts with
+    // model 7105C; only the band is restored.
+    MemoryImage& image = m_state.memoryImage;
+    image.set(layout::kModelRow, layout::kRadioColumn, kDefaultModelCode);
+    image.set(layout::kBandRow, layout::kRadioColumn, StartupBandCode(m_settings.readString("LastFreq")));
+    m_state.commPortNumber = 1;
+    SetLanguageIndex(0);
+    SetBandLimits(m_state);
+    ResetImageAndGrid();
+    TakeSnapshot(m_state);
+    m_state.documentPath = kUntitled;
+    ApplyLanguage();
+    msgMemChannel->setFocus();
+}
+
+void frmMain::ResetImageAndGrid()
+{
+    ResetImage(m_state);
+    fraGeneral->SelectForNewDocument(m_state.memoryImage);
+    LayOutForBand();
+}
+
+void frmMain::LayOutForBand()
+{
+    ApplyBandLayout(m_state);
+    m_cellEditing->ResetForLayout();
+    msgMemChannel->LayOut();
+}
+
+void frmMain::ClearGrid() { msgMemChannel->ClearGrid(); }
+
+void frmMain::RenderChannelRow(int n) { msgMemChannel->RenderChannelRow(n); }
+
+void frmMain::RenderAllChannelRows()
+{
+    for (int n = 1; n <= m_state.channelCount; ++n) msgMemChannel->RenderChannelRow(n);
+}
+
+void frmMain::EndCellEdit() { m_cellEditing->EndCellEdit(); }
+
+void frmMain::ApplyLanguage()
+{
+    RefreshTitle();
+    m_menus->ApplyLanguage();
+    fraGeneral->ApplyLanguage();
+    fraMemChannel->setTitle(QString::fromStdString(Text(1301)));
+    msgMemChannel->ApplyLanguage();
+    m_cellEditing->ApplyLanguage();
+}
+
+void frmMain::RefreshTitle() { setWindowTitle(QString::fromStdString(BuildTitle(m_state.documentPath))); }
+
+void frmMain::connectCommands()
+{
+    for (const char* name : kEditCommittingCommands) connectCommand(name, &frmMain::endCellEditOnly);
+    connectCommand("mnuFile_Save", &frmMain::saveCommand);
+    connectCommand("mnuSetup_Lang", &frmMain::languageCommand);
+    connectCommand("mnuHelp_About", &frmMain::aboutCommand);
+    // The close request commits the cell edit before anything else.
+    connect(m_menus->action(QStringLiteral("mnuFile_Exit")), &QAction::triggered, this, [this] { close(); });
+}
+
+void frmMain::connectCommand(const char* actionName, void (frmMain::*command)())
+{
+    connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, this, command);
+}
+
+void frmMain::endCellEditOnly() { EndCellEdit(); }
+
+void frmMain::saveCommand()
+{
+    // A named document is saved as it stands: an open frequency edit stays open.
+    if (m_state.documentPath == kUntitled) EndCellEdit();
+}
+
+void frmMain::languageCommand()
+{
+    EndCellEdit();
+    const std::uint8_t before = LanguageIndex();
+    frmLanguage dialog(this);
+    m_prompter.exec(dialog);
+    if (LanguageIndex() == before) return;
+    ApplyLanguage();
+    RenderAllChannelRows();
+}
+
+void frmMain::aboutCommand()
+{
+    EndCellEdit();
+    frmAbout dialog(this);
+    m_prompter.exec(dialog);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    EndCellEdit();
+    if (IsModified(m_state)) {
+        const Prompter::Button answer =
+            m_prompter.message(this, QString::fromStdString(Text(1111)), kProductTitle, Prompter::Icon::Exclamation,
+                               Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
+        if (answer == Prompter::Button::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
+    }
+    writeSettings();
+    event->accept();
+}
+
+void frmMain::writeSettings()
+{
+    const MemoryImage& image = m_state.memoryImage;
+    m_settings.writeString("LastModel", std::to_string(image.at(layout::kModelRow, layout::kRadioColumn)));
+    m_settings.writeString("LastFreq", std::to_string(image.at(layout::kBandRow, layout::kRadioColumn)));
+    m_settings.writeString("language", std::to_string(LanguageIndex()));
+}
+
+bool frmMain::HandleShortcutKey(int, Qt::KeyboardModifiers) { return false; }

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "core/AppState.h"
+
+// Data flow: AppState (made in main()) holds the one MemoryImage. The channel
+// grid draws rows from it; the cell editors and the General panel write into
+// it at once; commands replace it whole and then re-render every row. There is
+// no modified flag: IsModified compares the image with the snapshot taken
+// after every load, save and reset. frmMain builds the parts and wires them;
+// the logic lives in the parts and in the core/files/link layers.
+
+class CellEditing;
+class ChannelGrid;
+class GeneralPanel;
+class MainMenus;
+class Prompter;
+class SettingsStore;
+class QGroupBox;
+
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up sequence: remembered band, model 7105C, English, lists,
+    // band limits, fresh image and grid, snapshot, "Untitled", captions.
+    frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // False when start-up failed (already reported); the caller closes the window.
+    [[nodiscard]] bool startedOk() const { return m_startedOk; }
+
+    // Fresh image for the current model and band, General selections, grid and
+    // tone list laid out for the band. Data cells are not emptied (ClearGrid).
+    void ResetImageAndGrid();
+    // Grid rows, channel numbers and tone list for the image's band code,
+    // keeping the image (after a file or the radio replaced it).
+    void LayOutForBand();
+    void ClearGrid();
+    // Draws channel n (1..channelCount), normalising the image (see ChannelGrid).
+    void RenderChannelRow(int n);
+    void RenderAllChannelRows();
+    // Commits an open frequency edit and hides every in-place editor.
+    void EndCellEdit();
+    // Every caption, tooltip, label, header and fixed list entry in the current
+    // language, and the title.
+    void ApplyLanguage();
+    // Title from the document path in the current language.
+    void RefreshTitle();
+
+    [[nodiscard]] ChannelGrid& grid() const { return *msgMemChannel; }
+    [[nodiscard]] CellEditing& cellEditing() const { return *m_cellEditing; }
+    [[nodiscard]] GeneralPanel& generalPanel() const { return *fraGeneral; }
+    [[nodiscard]] MainMenus& menus() const { return *m_menus; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startUp();
+    void buildWindow();
+    void connectCommands();
+    void connectCommand(const char* actionName, void (frmMain::*command)());
+    void endCellEditOnly();
+    void saveCommand();
+    void languageCommand();
+    void aboutCommand();
+    void writeSettings();
+    // Keys the grid and its editors do not use; true = key used up.
+    bool HandleShortcutKey(int key, Qt::KeyboardModifiers modifiers);
+
+    AppState& m_state;
+    Prompter& m_prompter;
+    SettingsStore& m_settings;
+    MainMenus* m_menus = nullptr;
+    GeneralPanel* fraGeneral = nullptr;
+    QGroupBox* fraMemChannel = nullptr;
+    ChannelGrid* msgMemChannel = nullptr;
+    CellEditing* m_cellEditing = nullptr;
+    bool m_startedOk = false;
+};

@@ -32,6 +32,12 @@ bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice)
     return true;
 }
 
+QString SelectedPortName(const AppState& state)
+{
+    if (!state.commPortDevice.empty()) return QString::fromStdString(state.commPortDevice);
+    return QStringLiteral("COM%1").arg(state.commPortNumber);
+}
+
 QString CommPortCaption(int index, const QStringList& detectedDevices)
 {
     const QString name = QText(1318) + QString::number(index + 1);

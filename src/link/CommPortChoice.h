@@ -27,6 +27,9 @@ struct CommPortChoice {
 // choice changes nothing and returns false.
 bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice);
 
+// What the serial port is opened with: the chosen device path, or "COM<n>".
+[[nodiscard]] QString SelectedPortName(const AppState& state);
+
 // Caption of option button i (0..3): "COM" text and i + 1; where COMn is a
 // detected device rather than a system name, the device it opens follows
 // ("COM1  (/dev/ttyUSB0)", or a dash when fewer devices are present).

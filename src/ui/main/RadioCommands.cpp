@@ -12,6 +12,7 @@
 #include "link/frmCommPort.h"
 #include "link/frmTest.h"
 #include "platform/Prompter.h"
+#include "platform/QtSerialPort.h"
 #include "platform/SerialPort.h"
 #include "platform/SerialPorts.h"
 
@@ -23,8 +24,12 @@ enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
 
 }  // namespace
 
-RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& window, PortFactory makePort)
-    : QObject(&window), m_state(state), m_prompter(prompter), m_window(window), m_makePort(std::move(makePort))
+RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& window)
+    : QObject(&window),
+      m_state(state),
+      m_prompter(prompter),
+      m_window(window),
+      m_makePort([] { return std::make_unique<QtSerialPort>(); })
 {
 }
 

@@ -21,7 +21,10 @@ public:
     // Makes the serial port for each probe and each transfer.
     using PortFactory = std::function<std::unique_ptr<SerialPort>()>;
 
-    RadioCommands(AppState& state, Prompter& prompter, frmMain& window, PortFactory makePort);
+    // Uses the system's serial ports.
+    RadioCommands(AppState& state, Prompter& prompter, frmMain& window);
+
+    void setPortFactory(PortFactory makePort) { m_makePort = std::move(makePort); }
 
     // A completed read replaces the document: the window is refreshed from
     // the new image before "Reading completed!", then the grid gets the focus

@@ -101,6 +101,7 @@ void frmPrint::buildControls()
     lblTo->setBuddy(txtRange_1);
     for (QLineEdit* box : {txtRange_0, txtRange_1}) {
         box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setAcceptDrops(false);
         box->setMaxLength(kMaxRangeDigits);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         box->setAlignment(Qt::AlignRight);
@@ -177,9 +178,12 @@ bool frmPrint::eventFilter(QObject* watched, QEvent* event)
             focusNextChild();
             return true;
         }
-        if (!isRange || key->key() == Qt::Key_Backspace || key->text().isEmpty()) break;
-        // Any other character, paste and cut shortcuts included, is swallowed.
+        if (!isRange) break;
+        // Pasted text would pass no filter, so there is no paste.
+        if (key->matches(QKeySequence::Paste)) return true;
+        // Editing, navigation and control keys (Backspace, Tab, Esc) work as usual.
         const QString text = key->text();
+        if (text.isEmpty() || !text[0].isPrint()) break;
         const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
         return !(digit && RangeBoxAcceptsDigit(int(box->text().size()), box->hasSelectedText()));
     }

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "core/BandTable.h"
+#include "core/FreqCodec.h"
+#include "core/Layout.h"
+#include "core/NewDocument.h"
+#include "support/ScriptedPrompter.h"
+#include "ui/dialogs/frmPrint.h"
+
+namespace {
+
+void Key(QWidget* widget, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+void Type(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) Key(widget, c.toUpper().unicode(), QString(c));
+}
+
+void Settle() { QApplication::processEvents(QEventLoop::AllEvents, 20); }
+
+struct RangeCase {
+    const char* name;
+    QString start, end;
+    QString expected;
+};
+
+class RangeStart : public testing::TestWithParam<RangeCase> {};
+TEST_P(RangeStart, LeavingTheBox)
+{
+    EXPECT_EQ(ValidatedRangeStart(GetParam().start, GetParam().end), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, RangeStart,
+                         testing::Values(RangeCase{"Empty", "", "128", "1"}, RangeCase{"Zero", "0", "128", "1"},
+                                         RangeCase{"AboveEnd", "200", "128", "1"},
+                                         RangeCase{"LeadingZeros", "007", "128", "7"},
+                                         RangeCase{"EqualToEnd", "5", "5", "5"},
+                                         RangeCase{"HalfDown", "2.5", "128", "2"},
+                                         RangeCase{"HalfUp", "3.5", "128", "4"},
+                                         RangeCase{"Negative", "-3", "128", "1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class RangeEnd : public testing::TestWithParam<RangeCase> {};
+TEST_P(RangeEnd, LeavingTheBox) { EXPECT_EQ(ValidatedRangeEnd(GetParam().start, GetParam().end), GetParam().expected); }
+INSTANTIATE_TEST_SUITE_P(Cases, RangeEnd,
+                         testing::Values(RangeCase{"Empty", "1", "", "128"}, RangeCase{"Above128", "1", "200", "128"},
+                                         RangeCase{"BelowStart", "10", "5", "128"},
+                                         RangeCase{"LeadingZeros", "1", "050", "50"},
+                                         RangeCase{"Last", "1", "128", "128"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RangeKeys, AtMostThreeDigitsUnlessSelected)
+{
+    EXPECT_TRUE(RangeBoxAcceptsDigit(2, false));
+    EXPECT_FALSE(RangeBoxAcceptsDigit(3, false));
+    EXPECT_TRUE(RangeBoxAcceptsDigit(3, true));
+}
+
+class PrintDialog : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, kDefaultBandCode);
+        ResetImage(state);
+        SetBandLimits(state);
+        for (int c = 0; c < 10; ++c) StoreFreq(state.memoryImage, c, layout::kRxFreqRow, "250.00000");
+        dialog = std::make_unique<frmPrint>(state, prompter);
+        dialog->show();
+        dialog->activateWindow();
+        for (int i = 0; i < 50 && !dialog->isActiveWindow(); ++i) Settle();
+        ASSERT_TRUE(dialog->isActiveWindow());
+    }
+
+    void printTo(const QString& file)
+    {
+        dialog->printer().setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer().setOutputFileName(file);
+        prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Accepted); });
+        dialog->cmdOK->click();
+    }
+
+    AppState state;
+    ScriptedPrompter prompter;
+    std::unique_ptr<frmPrint> dialog;
+    QTemporaryDir dir;
+};
+
+TEST_F(PrintDialog, OpensUncheckedWithFullRangeAndNoDefaultButton)
+{
+    EXPECT_EQ(dialog->windowTitle(), "Print Out List");
+    EXPECT_FALSE(dialog->chkPrintItem_1->isChecked() || dialog->chkPrintItem_2->isChecked());
+    EXPECT_EQ(dialog->txtRange_0->text(), "1");
+    EXPECT_EQ(dialog->txtRange_1->text(), "128");
+    EXPECT_FALSE(dialog->txtRange_0->isEnabled() || dialog->txtRange_1->isEnabled());
+    EXPECT_EQ(dialog->txtRange_0->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_EQ(dialog->cmdPreview->text(), "Print Pre&view");
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) EXPECT_FALSE(b->isDefault() || b->autoDefault());
+
+    QWidget* expected[] = {dialog->chkPrintItem_1, dialog->txtRange_0,  dialog->txtRange_1, dialog->chkPrintItem_2,
+                           dialog->cmdSelectAll,   dialog->cmdClearAll, dialog->cmdSetup,   dialog->cmdPreview,
+                           dialog->cmdCancel,      dialog->cmdOK};
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+        QWidget* next = expected[i - 1]->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        EXPECT_EQ(next, expected[i]) << next->objectName().toStdString();
+    }
+}
+
+TEST_F(PrintDialog, RangeBoxesFollowMemoryChannel)
+{
+    dialog->chkPrintItem_1->click();
+    EXPECT_TRUE(dialog->txtRange_0->isEnabled() && dialog->txtRange_1->isEnabled());
+    dialog->txtRange_0->setText("4");
+    dialog->chkPrintItem_1->click();
+    EXPECT_FALSE(dialog->txtRange_0->isEnabled() || dialog->txtRange_1->isEnabled());
+    EXPECT_EQ(dialog->txtRange_0->text(), "4");
+
+    dialog->cmdSelectAll->click();
+    EXPECT_TRUE(dialog->chkPrintItem_1->isChecked() && dialog->chkPrintItem_2->isChecked());
+    EXPECT_TRUE(dialog->txtRange_0->isEnabled());
+    dialog->cmdClearAll->click();
+    EXPECT_FALSE(dialog->chkPrintItem_1->isChecked() || dialog->chkPrintItem_2->isChecked());
+    EXPECT_FALSE(dialog->txtRange_0->isEnabled());
+}
+
+TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
+{
+    dialog->chkPrintItem_1->setChecked(true);
+    QLineEdit* start = dialog->txtRange_0;
+    start->setFocus();
+    start->setText("0");
+    start->deselect();
+    Type(start, "1a.2");  // letters and stops swallowed
+    EXPECT_EQ(start->text(), "012");
+    Type(start, "3");  // a fourth digit is refused
+    EXPECT_EQ(start->text(), "012");
+    Key(start, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(start->text(), "01");
+    Key(start, Qt::Key_V, "\x16", Qt::ControlModifier);  // no paste either
+    EXPECT_EQ(start->text(), "01");
+
+    Key(start, Qt::Key_Return, "\r");  // Enter moves on, leaving validates
+    EXPECT_EQ(QApplication::focusWidget(), dialog->txtRange_1);
+    EXPECT_EQ(start->text(), "1");
+    Settle();
+    EXPECT_EQ(dialog->txtRange_1->selectedText(), "128");
+    Type(dialog->txtRange_1, "5");  // types over the selection
+    Key(dialog->txtRange_1, Qt::Key_Tab, "\t");
+    EXPECT_EQ(dialog->txtRange_1->text(), "5");
+    start->setFocus();
+    start->setText("10");
+    dialog->txtRange_1->setFocus();  // start 10 > end 5 -> 1
+    EXPECT_EQ(start->text(), "1");
+}
+
+TEST_F(PrintDialog, NothingSelectedOnlyAsksToSelect)
+{
+    dialog->cmdOK->click();
+    dialog->cmdPreview->click();
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[0].text, "Please select printing items.");
+    EXPECT_EQ(prompter.asked[0].title, "ZQ-915");
+    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Information);
+    EXPECT_TRUE(prompter.dialogsShown.empty());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(PrintDialog, CancelledPrinterDialogOrSetupPrintsNothing)
+{
+    dialog->chkPrintItem_2->setChecked(true);
+    const QString file = dir.filePath("never.pdf");
+    dialog->printer().setOutputFormat(QPrinter::PdfFormat);
+    dialog->printer().setOutputFileName(file);
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    dialog->cmdSetup->click();
+    dialog->cmdOK->click();
+    EXPECT_EQ(prompter.dialogsShown, std::vector<QString>({"dlgPrintSetup", "dlgPrint"}));
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST_F(PrintDialog, PrintsToPdfAndCloses)
+{
+    dialog->cmdSelectAll->click();
+    const QString file = dir.filePath("list.pdf");
+    printTo(file);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_EQ(text.count(QChar('\f')), 3);  // two channel pages, one features page
+    for (const char* expected : {"Marel TARX410 Radio Programming Information", "240 - 260 MHz", "Untitled",
+                                 "Channel 1", "Channel 10", "250.00000", "---------", "Optional Features",
+                                 "Time Out Timer [s]"})
+        EXPECT_TRUE(text.contains(expected)) << expected;
+    // The extractor may drop the narrow spaces of "- 3 -".
+    EXPECT_TRUE(text.contains(QRegularExpression("- ?3 ?-\\s*\f$")));
+}
+
+TEST_F(PrintDialog, FailedPrintReportsAndStaysOpen)
+{
+    dialog->chkPrintItem_1->setChecked(true);
+    printTo(dir.filePath("missing/list.pdf"));
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_TRUE(prompter.asked[0].text.startsWith("Printing failed.\n"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(PrintDialog, PreviewPaintsTheSamePages)
+{
+    dialog->chkPrintItem_1->setChecked(true);
+    int pages = 0;
+    prompter.dialogScripts.push_back([&pages](QDialog& preview) {
+        auto* widget = preview.findChild<QPrintPreviewWidget*>();
+        widget->updatePreview();
+        pages = widget->pageCount();
+        return int(QDialog::Rejected);
+    });
+    dialog->cmdPreview->click();
+    EXPECT_EQ(prompter.dialogsShown, std::vector<QString>({"dlgPrintPreview"}));
+    EXPECT_EQ(pages, 2);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST(PrintEntry, OpensPrintOutListModally)
+{
+    AppState state;
+    ScriptedPrompter prompter;
+    QString title;
+    prompter.dialogScripts.push_back([&title](QDialog& d) {
+        title = d.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    ShowPrintDialog(state, prompter, nullptr);
+    EXPECT_EQ(prompter.dialogsShown, std::vector<QString>({"frmPrint"}));
+    EXPECT_EQ(title, "Print Out List");
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/MemoryImage.h"
+
+// The arguments after the command name.
+using CliArgs = std::vector<std::string>;
+
+struct CliCommand {
+    std::string_view name;
+    int (*run)(const CliArgs& args);  // exit status
+    std::string_view usage;           // "new [--band CODE] [--model CODE] FILE.dat"
+    std::string_view help;            // one or more lines, each ending in '\n'
+};
+
+// Exit statuses.
+inline constexpr int kCliOk = 0;
+inline constexpr int kCliFailed = 1;
+
+// Prints "zq915-cli: <message>" on stderr and returns kCliFailed.
+int CliFail(std::string_view message);
+
+// Splits "--name VALUE" options from the positional arguments. Options not in
+// `known`, or without a value, make it fail with a message.
+struct ParsedArgs {
+    std::vector<std::pair<std::string, std::string>> options;
+    std::vector<std::string> positional;
+    std::string error;  // empty on success
+};
+[[nodiscard]] ParsedArgs ParseCliArgs(const CliArgs& args, const std::vector<std::string_view>& known);
+
+// A whole decimal number in [low, high]; nullopt otherwise.
+[[nodiscard]] std::optional<int> ParseCode(std::string_view text, int low, int high);
+
+// Reads and decodes a data file; on failure prints the reason and returns nullopt.
+[[nodiscard]] std::optional<MemoryImage> LoadDataFile(const std::string& path);
+// Encodes and writes atomically; on failure prints the reason and returns false.
+[[nodiscard]] bool SaveDataFile(const std::string& path, const MemoryImage& image);

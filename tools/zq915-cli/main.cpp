@@ -1,0 +1,59 @@
+#include <iostream>
+
+#include "CliCommon.h"
+#include "CliDump.h"
+#include "CliNew.h"
+
+namespace {
+
+const CliCommand kCommands[] = {
+    {"new", RunNew, "new [--band CODE] [--model CODE] FILE.dat",
+     "  Writes a new document: every channel empty, the radio-wide defaults.\n"
+     "  --band CODE   238..248 (default 240):\n"
+     "                238  67-72 MHz   239 136-174   240 240-260   241 350-390\n"
+     "                242 400-430      243 430-450   244 450-470   245 470-490\n"
+     "                246 400-470      247 460-520   248 446-447 (8 channels)\n"
+     "  --model CODE  56 (7105A), 57 (7105B) or 58 (7105C, default)\n"},
+    {"dump", RunDump, "dump FILE.dat",
+     "  Prints the document as the channel grid shows it: a first line with model,\n"
+     "  band, power level and \"Manual\"; then one line per present channel with\n"
+     "  its number and RX Freq, TX Freq, Decode, Encode, W/N, Scan, TX Power,\n"
+     "  Opt Signal, PTT ID and BCL, separated by tabs. Channels outside the band\n"
+     "  are left out, as the program would erase them.\n"},
+};
+
+void PrintHelp(std::ostream& out)
+{
+    out << "Usage: zq915-cli COMMAND [ARGUMENTS]\n"
+           "Works with ZQ-915 radio data files (.dat).\n\n";
+    for (const CliCommand& command : kCommands) out << "zq915-cli " << command.usage << '\n' << command.help << '\n';
+    out << "zq915-cli --help\n  Prints this text. \"zq915-cli COMMAND --help\" prints one command's text.\n\n"
+           "Exit status 0 on success; 1 with a one-line message on stderr otherwise.\n";
+}
+
+bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        PrintHelp(std::cerr);
+        return kCliFailed;
+    }
+    const std::string_view name = argv[1];
+    if (IsHelp(name)) {
+        PrintHelp(std::cout);
+        return kCliOk;
+    }
+    for (const CliCommand& command : kCommands) {
+        if (command.name != name) continue;
+        const CliArgs args(argv + 2, argv + argc);
+        if (args.size() == 1 && IsHelp(args.front())) {
+            std::cout << "Usage: zq915-cli " << command.usage << '\n' << command.help;
+            return kCliOk;
+        }
+        return command.run(args);
+    }
+    return CliFail("unknown command " + std::string(name) + " (try zq915-cli --help)");
+}

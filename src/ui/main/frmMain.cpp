@@ -9,9 +9,12 @@
 
 #include "CellEditing.h"
 #include "ChannelGrid.h"
+#include "DocumentCommands.h"
 #include "DocumentState.h"
 #include "GeneralPanel.h"
+#include "GeneralPanelCommands.h"
 #include "MainMenus.h"
+#include "RadioCommands.h"
 #include "StatusClock.h"
 #include "core/BandTable.h"
 #include "core/Layout.h"
@@ -29,9 +32,9 @@ const QString kProductTitle = QStringLiteral("ZQ-915");
 // Commands of the menu bar (and so of the toolbar) that, for now, only commit
 // the cell edit before they run.
 constexpr const char* kEditCommittingCommands[] = {
-    "mnuFile_New",       "mnuFile_Open",         "mnuFile_SaveAs",         "mnuFile_Print",
-    "mnuProgram_Read",   "mnuProgram_Write",     "mnuProgram_Test",        "mnuProgram_OptFeatures",
-    "mnuSetup_CommPort", "mnuHelp_Topics",
+    "mnuFile_Print",
+    "mnuProgram_OptFeatures",
+    "mnuHelp_Topics",
 };
 
 }  // namespace
@@ -66,6 +69,9 @@ void frmMain::buildWindow()
     m_cellEditing = new CellEditing(m_state, m_prompter, *msgMemChannel, *this);
     m_cellEditing->setShortcutSink(
         [this](int key, Qt::KeyboardModifiers modifiers) { return HandleShortcutKey(key, modifiers); });
+    m_documentCommands = new DocumentCommands(m_state, m_prompter, *this);
+    m_generalPanelCommands = new GeneralPanelCommands(m_state, m_prompter, *this);
+    m_radioCommands = new RadioCommands(m_state, m_prompter, *this);
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
     gridLayout->addWidget(msgMemChannel);
@@ -135,7 +141,18 @@ void frmMain::RefreshTitle() { setWindowTitle(QString::fromStdString(BuildTitle(
 void frmMain::connectCommands()
 {
     for (const char* name : kEditCommittingCommands) connectCommand(name, &frmMain::endCellEditOnly);
-    connectCommand("mnuFile_Save", &frmMain::saveCommand);
+    const auto connectTo = [this](const char* actionName, auto* commands, auto command) {
+        connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, commands,
+                [commands, command] { (commands->*command)(); });
+    };
+    connectTo("mnuFile_New", m_documentCommands, &DocumentCommands::New);
+    connectTo("mnuFile_Open", m_documentCommands, &DocumentCommands::Open);
+    connectTo("mnuFile_Save", m_documentCommands, &DocumentCommands::Save);
+    connectTo("mnuFile_SaveAs", m_documentCommands, &DocumentCommands::SaveAs);
+    connectTo("mnuProgram_Read", m_radioCommands, &RadioCommands::Read);
+    connectTo("mnuProgram_Write", m_radioCommands, &RadioCommands::Write);
+    connectTo("mnuProgram_Test", m_radioCommands, &RadioCommands::Test);
+    connectTo("mnuSetup_CommPort", m_radioCommands, &RadioCommands::CommPort);
     connectCommand("mnuSetup_Lang", &frmMain::languageCommand);
     connectCommand("mnuHelp_About", &frmMain::aboutCommand);
     // The close request commits the cell edit before anything else.
@@ -148,12 +165,6 @@ void frmMain::connectCommand(const char* actionName, void (frmMain::*command)())
 }
 
 void frmMain::endCellEditOnly() { EndCellEdit(); }
-
-void frmMain::saveCommand()
-{
-    // A named document is saved as it stands: an open frequency edit stays open.
-    if (m_state.documentPath == kUntitled) EndCellEdit();
-}
 
 void frmMain::languageCommand()
 {

@@ -13,9 +13,12 @@
 
 class CellEditing;
 class ChannelGrid;
+class DocumentCommands;
 class GeneralPanel;
+class GeneralPanelCommands;
 class MainMenus;
 class Prompter;
+class RadioCommands;
 class SettingsStore;
 class QGroupBox;
 
@@ -52,6 +55,8 @@ public:
     [[nodiscard]] CellEditing& cellEditing() const { return *m_cellEditing; }
     [[nodiscard]] GeneralPanel& generalPanel() const { return *fraGeneral; }
     [[nodiscard]] MainMenus& menus() const { return *m_menus; }
+    [[nodiscard]] DocumentCommands& documentCommands() const { return *m_documentCommands; }
+    [[nodiscard]] RadioCommands& radioCommands() const { return *m_radioCommands; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,7 +67,6 @@ private:
     void connectCommands();
     void connectCommand(const char* actionName, void (frmMain::*command)());
     void endCellEditOnly();
-    void saveCommand();
     void languageCommand();
     void aboutCommand();
     void writeSettings();
@@ -77,5 +81,8 @@ private:
     QGroupBox* fraMemChannel = nullptr;
     ChannelGrid* msgMemChannel = nullptr;
     CellEditing* m_cellEditing = nullptr;
+    DocumentCommands* m_documentCommands = nullptr;
+    GeneralPanelCommands* m_generalPanelCommands = nullptr;
+    RadioCommands* m_radioCommands = nullptr;
     bool m_startedOk = false;
 };

@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 #include "CliDump.h"
 #include "CliNew.h"
+#include "CliTransfer.h"
 
 namespace {
 
@@ -20,6 +21,14 @@ const CliCommand kCommands[] = {
      "  its number and RX Freq, TX Freq, Decode, Encode, W/N, Scan, TX Power,\n"
      "  Opt Signal, PTT ID and BCL, separated by tabs. Channels outside the band\n"
      "  are left out, as the program would erase them.\n"},
+    {"read", RunRead, "read PORT FILE.dat [--ident FROM.dat]",
+     "  Reads the radio on PORT (COM1..COM4 or a device path) and writes FILE.dat\n"
+     "  only after a complete read. The radio must identify itself as the document\n"
+     "  FROM.dat does (default: a new document, which expects eight FF bytes).\n"
+     "  Progress goes to stderr; there is no retry.\n"},
+    {"write", RunWrite, "write PORT [PORT...] FILE.dat",
+     "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
+     "  fails if any port failed.\n"},
 };
 
 void PrintHelp(std::ostream& out)

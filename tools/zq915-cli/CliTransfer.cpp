@@ -1,0 +1,132 @@
+#include "CliTransfer.h"
+
+#include <iostream>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include "core/AppState.h"
+#include "core/BandTable.h"
+#include "core/Layout.h"
+#include "core/NewDocument.h"
+#include "link/CloneRunner.h"
+#include "platform/QtSerialPort.h"
+#include "strings/Strings.h"
+
+namespace {
+
+// Nobody can answer Retry here: the question's first sentence is the message.
+constexpr std::string_view kCheckConnection = "Check Connection.";
+
+struct TransferResult {
+    bool ok = false;
+    std::string message;  // the completion text, or what went wrong
+    MemoryImage image;    // after a completed read: the radio's memory over the starting image
+};
+
+// The runner needs an event loop; the command line has no application object
+// of its own until the first transfer.
+void EnsureApplication()
+{
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "zq915-cli";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
+
+TransferResult Transfer(const std::string& port, CloneSession::Direction direction, const MemoryImage& image)
+{
+    EnsureApplication();
+    TransferResult result;
+    QtSerialPort serial;
+    CloneRunner runner(serial, QString::fromStdString(port), direction, image);
+    if (!runner.openPort()) {
+        result.message = Text(1600) + " " + serial.errorText().toStdString();
+        return result;
+    }
+
+    QEventLoop loop;
+    std::string lastLabel;
+    QObject::connect(&runner, &CloneRunner::progressChanged, &loop, [&](int, const QString& label) {
+        const std::string text = label.toStdString();
+        if (text == lastLabel) return;
+        lastLabel = text;
+        std::cerr << '\r' << port << ": " << text << std::flush;
+    });
+    QObject::connect(&runner, &CloneRunner::checkConnection, &loop, [&] {
+        result.message = std::string(kCheckConnection) + " " + runner.failureDetail().toStdString();
+        runner.answerPrompt(false);
+    });
+    CloneRunner::Outcome outcome = CloneRunner::Outcome::Cancelled;
+    QObject::connect(&runner, &CloneRunner::finished, &loop, [&](CloneRunner::Outcome how) {
+        outcome = how;
+        loop.quit();
+    });
+    runner.start();
+    loop.exec();
+    if (!lastLabel.empty()) std::cerr << '\n';
+
+    switch (outcome) {
+    case CloneRunner::Outcome::Completed:
+        result.ok = true;
+        result.message = Text(direction == CloneSession::Direction::Read ? 1608 : 1609);
+        result.image = runner.session().image();
+        break;
+    case CloneRunner::Outcome::Refused: result.message = Text(1638); break;
+    case CloneRunner::Outcome::Cancelled:
+        if (result.message.empty()) result.message = std::string(kCheckConnection);
+        break;
+    }
+    return result;
+}
+
+MemoryImage NewDocumentImage()
+{
+    AppState state;
+    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, static_cast<std::uint8_t>(kDefaultBandCode));
+    state.memoryImage.set(layout::kModelRow, layout::kRadioColumn, static_cast<std::uint8_t>(kDefaultModelCode));
+    ResetImage(state);
+    return state.memoryImage;
+}
+
+}  // namespace
+
+int RunRead(const CliArgs& args)
+{
+    const ParsedArgs parsed = ParseCliArgs(args, {"--ident"});
+    if (!parsed.error.empty()) return CliFail(parsed.error);
+    if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
+
+    MemoryImage start = NewDocumentImage();
+    for (const auto& [name, value] : parsed.options) {
+        const std::optional<MemoryImage> from = LoadDataFile(value);
+        if (!from) return kCliFailed;
+        start = *from;
+    }
+
+    const TransferResult result = Transfer(parsed.positional[0], CloneSession::Direction::Read, start);
+    if (!result.ok) return CliFail(result.message);
+    if (!SaveDataFile(parsed.positional[1], result.image)) return kCliFailed;
+    std::cerr << result.message << '\n';
+    return kCliOk;
+}
+
+int RunWrite(const CliArgs& args)
+{
+    const ParsedArgs parsed = ParseCliArgs(args, {});
+    if (!parsed.error.empty()) return CliFail(parsed.error);
+    if (parsed.positional.size() < 2) return CliFail("write needs at least one PORT and FILE.dat");
+
+    const std::optional<MemoryImage> image = LoadDataFile(parsed.positional.back());
+    if (!image) return kCliFailed;
+
+    int failures = 0;
+    for (std::size_t i = 0; i + 1 < parsed.positional.size(); ++i) {
+        const std::string& port = parsed.positional[i];
+        const TransferResult result = Transfer(port, CloneSession::Direction::Write, *image);
+        (result.ok ? std::cout : std::cerr) << port << ": " << result.message << std::endl;
+        if (!result.ok) ++failures;
+    }
+    return failures == 0 ? kCliOk : kCliFailed;
+}

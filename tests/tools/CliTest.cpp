@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/AppState.h"
+#include "core/FreqCodec.h"
+#include "core/Layout.h"
+#include "core/NewDocument.h"
+#include "core/ToneCodec.h"
+#include "files/DataFile.h"
+
+namespace {
+
+// The tool is built beside this test (build/tools/...); ZQ915_CLI overrides.
+QString CliPath()
+{
+    const QString fromEnvironment = qEnvironmentVariable("ZQ915_CLI");
+    if (!fromEnvironment.isEmpty()) return fromEnvironment;
+    return QCoreApplication::applicationDirPath() + "/../tools/zq915-cli/zq915-cli";
+}
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& args)
+{
+    QProcess process;
+    process.start(CliPath(), args);
+    CliRun run;
+    if (!process.waitForFinished(10000)) return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+class Cli : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::exists(CliPath())) << "build zq915-cli first: " << CliPath().toStdString();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Cli, NewThenDumpShowsTheDefaults)
+{
+    const CliRun made = RunCli({"new", path("a.dat")});
+    EXPECT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_EQ(QFile(path("a.dat")).size(), 58);
+    const CliRun dump = RunCli({"dump", path("a.dat")});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(dump.out, "7105C\t240 - 260 MHz\t9\tEnable\n");
+}
+
+TEST_F(Cli, NewTakesBandAndModel)
+{
+    ASSERT_EQ(RunCli({"new", "--band", "248", "--model", "56", path("b.dat")}).status, 0);
+    EXPECT_EQ(RunCli({"dump", path("b.dat")}).out, "7105A\t446 - 447 MHz\t9\tEnable\n");
+    ASSERT_EQ(RunCli({"new", "--model", "57", "--band", "238", path("c.dat")}).status, 0);
+    EXPECT_EQ(RunCli({"dump", path("c.dat")}).out, "7105B\t 67 -  72 MHz\t9\tEnable\n");
+}
+
+TEST_F(Cli, DumpShowsPresentChannelsAsTheGridDoes)
+{
+    AppState state;
+    MemoryImage& image = state.memoryImage;
+    image.set(layout::kBandRow, layout::kRadioColumn, 239);
+    ResetImage(state);
+    image.set(layout::kPowerLevelRow, layout::kSettingsColumn, 12);
+    image.setBit(layout::kGeneralFlagsRow, layout::kSettingsColumn, layout::kManualEnable, false);
+    StoreFreq(image, 0, layout::kRxFreqRow, "146.52000");
+    StoreFreq(image, 0, layout::kTxFreqRow, "146.52000");
+    StoreTone(image, 0, "88.5", layout::kDecodeToneOffset);
+    StoreTone(image, 0, "D023N", layout::kEncodeToneOffset);
+    image.set(layout::kChannelFlagsRow, 0, 0x00);
+    StoreFreq(image, 2, layout::kRxFreqRow, "446.00000");  // outside the band: not shown
+    StoreFreq(image, 4, layout::kRxFreqRow, "174.00000");
+    StoreFreq(image, 4, layout::kTxFreqRow, "200.00000");  // removed with its encode tone
+    StoreTone(image, 4, "67.0", layout::kEncodeToneOffset);
+    const ByteBuffer bytes = EncodeDataFile(image);
+    QFile file(path("c.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+
+    const CliRun dump = RunCli({"dump", path("c.dat")});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(dump.out,
+              "7105A\t136 - 174 MHz\t9\tDisable\n"
+              "1\t146.52000\t146.52000\t88.5\tD023N\tNarrow\tDel\tLow\tDTMF\tOn\tOff\n"
+              "5\t174.00000\t\tNone\t\tWide\tAdd\tHigh\tDTMF\tOn\tCarrier\n");
+}
+
+TEST_F(Cli, HelpDocumentsEveryCommand)
+{
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("new [--band CODE] [--model CODE] FILE.dat"));
+    EXPECT_TRUE(help.out.contains("dump FILE.dat"));
+    const CliRun one = RunCli({"dump", "--help"});
+    EXPECT_EQ(one.status, 0);
+    EXPECT_TRUE(one.out.startsWith("Usage: zq915-cli dump FILE.dat"));
+}
+
+// Bad input: exit status 1, one line on stderr naming the problem, nothing on stdout.
+struct BadRun {
+    const char* name;
+    QStringList args;
+    const char* mentions;
+};
+
+class CliBadInput : public Cli, public testing::WithParamInterface<BadRun> {};
+
+TEST_P(CliBadInput, FailsWithOneLine)
+{
+    QFile text(path("text.dat"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not radio data\n");
+    text.close();
+    QStringList args;
+    for (const QString& arg : GetParam().args) args << QString(arg).replace("DIR", m_dir.path());
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.startsWith("zq915-cli: ")) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(GetParam().mentions)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Args, CliBadInput,
+    testing::Values(BadRun{"MissingFile", {"dump", "DIR/none.dat"}, "no such file"},
+                    BadRun{"NotADataFile", {"dump", "DIR/text.dat"}, "not a ZQ-915 data file"},
+                    BadRun{"FolderNotFile", {"dump", "DIR"}, "cannot read"},
+                    BadRun{"UnknownBand", {"new", "--band", "237", "DIR/x.dat"}, "unknown band code 237"},
+                    BadRun{"BandNotANumber", {"new", "--band", "240x", "DIR/x.dat"}, "unknown band code"},
+                    BadRun{"UnknownModel", {"new", "--model", "59", "DIR/x.dat"}, "unknown model code 59"},
+                    BadRun{"OptionWithoutValue", {"new", "DIR/x.dat", "--band"}, "needs a value"},
+                    BadRun{"UnknownOption", {"dump", "--verbose", "DIR/x.dat"}, "unknown option --verbose"},
+                    BadRun{"NoFile", {"new"}, "FILE.dat"}, BadRun{"TwoFiles", {"dump", "a", "b"}, "FILE.dat"},
+                    BadRun{"UnwritableFolder", {"new", "DIR/no/such/x.dat"}, "cannot write"},
+                    BadRun{"UnknownCommand", {"frobnicate"}, "unknown command frobnicate"}),
+    [](const testing::TestParamInfo<BadRun>& info) { return info.param.name; });
+
+}  // namespace

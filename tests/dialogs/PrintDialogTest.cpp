@@ -167,6 +167,9 @@ TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
     start->setText("10");
     dialog->txtRange_1->setFocus();  // start 10 > end 5 -> 1
     EXPECT_EQ(start->text(), "1");
+    Key(start, Qt::Key_Escape, "\x1b");  // Esc still cancels from a range box
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
 
 TEST_F(PrintDialog, NothingSelectedOnlyAsksToSelect)

@@ -195,6 +195,9 @@ TEST(PrintLayout, OnlyChannelsInsideRangeAndChannelCountAndBand)
     AppState small = Document(kSmallBandCode);
     for (int n : {1, 8, 10, 101}) AddChannel(small, n, "446.50000", nullptr);
     EXPECT_EQ(ChannelTitles(Print(small, Choose(true, false)), 1), QStringList({"Channel 1", "Channel 8"}));
+    const auto beyond = Print(small, Choose(true, false, 10, 128));
+    EXPECT_TRUE(ChannelTitles(beyond, 1).isEmpty());
+    EXPECT_EQ(At(beyond, 1, 0, 9), Tr(1301));
 
     // A record the grid would erase is not printed, and printing erases nothing.
     AppState odd = Channels(2);

@@ -71,7 +71,7 @@ private:
     std::vector<PrintedChannel> channels() const
     {
         AppState view = m_state;
-        const int first = std::clamp(m_choices.firstChannel, 1, int(view.channelCount));
+        const int first = std::max(m_choices.firstChannel, 1);
         const int last = std::min(m_choices.lastChannel, int(view.channelCount));
         std::vector<PrintedChannel> out;
         for (int n = first; n <= last; ++n) {

@@ -65,13 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, RangeEnd,
                                          RangeCase{"Last", "1", "128", "128"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RangeKeys, AtMostThreeDigitsUnlessSelected)
-{
-    EXPECT_TRUE(RangeBoxAcceptsDigit(2, false));
-    EXPECT_FALSE(RangeBoxAcceptsDigit(3, false));
-    EXPECT_TRUE(RangeBoxAcceptsDigit(3, true));
-}
-
 class PrintDialog : public testing::Test {
 protected:
     void SetUp() override
@@ -229,6 +222,10 @@ TEST_F(PrintDialog, FailedPrintReportsAndStaysOpen)
     EXPECT_TRUE(prompter.asked[0].text.startsWith("Printing failed.\n"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_NE(dialog->result(), QDialog::Accepted);
+
+    printTo(dir.filePath("list.pdf"));  // another file: the same printer works again
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(QFile::exists(dir.filePath("list.pdf")));
 }
 
 TEST_F(PrintDialog, PreviewPaintsTheSamePages)

@@ -29,17 +29,12 @@ void CloneRunner::answerPrompt(bool retry)
         raisePrompt();
         return;
     }
-    m_portFailure.clear();
     apply(m_session.answerPrompt(retry));
 }
 
 void CloneRunner::cancel() { apply(m_session.cancel()); }
 
-QString CloneRunner::failureDetail() const
-{
-    const QString detail = QString::fromStdString(m_session.failureDetail());
-    return m_portFailure.isEmpty() ? detail : detail + QStringLiteral("; port failed: ") + m_portFailure;
-}
+QString CloneRunner::failureDetail() const { return m_failureDetail; }
 
 void CloneRunner::onDataReceived()
 {
@@ -80,6 +75,9 @@ void CloneRunner::apply(const CloneSession::Actions& actions)
 
 void CloneRunner::raisePrompt()
 {
+    m_failureDetail = QString::fromStdString(m_session.failureDetail());
+    if (!m_portFailure.isEmpty()) m_failureDetail += QStringLiteral("; port failed: ") + m_portFailure;
+    m_portFailure.clear();
     QMetaObject::invokeMethod(
         this,
         [this] {

@@ -61,6 +61,7 @@ private:
     CloneSession m_session;
     QTimer m_deadline;
     int m_deadlineMs = CloneSession::kDeadlineMs;
-    QString m_portFailure;  // set when the line itself failed
+    QString m_portFailure;  // the line's own error, until the prompt it causes
+    QString m_failureDetail;
     bool m_finished = false;
 };

@@ -55,4 +55,7 @@ bool QtPrintSurface::end()
     return m_painter.end() && m_printer.printerState() != QPrinter::Error;
 }
 
-bool QtPrintSurface::failed() const { return !m_painter.isActive() || m_printer.printerState() == QPrinter::Error; }
+bool QtPrintSurface::failed() const
+{
+    return !m_painter.isActive() || m_printer.printerState() == QPrinter::Error;
+}

@@ -46,20 +46,22 @@ TEST_P(RangeStart, LeavingTheBox)
 {
     EXPECT_EQ(ValidatedRangeStart(GetParam().start, GetParam().end), GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(Cases, RangeStart,
-                         testing::Values(RangeCase{"Empty", "", "128", "1"}, RangeCase{"Zero", "0", "128", "1"},
-                                         RangeCase{"AboveEnd", "200", "128", "1"},
-                                         RangeCase{"LeadingZeros", "007", "128", "7"},
-                                         RangeCase{"EqualToEnd", "5", "5", "5"},
-                                         RangeCase{"HalfDown", "2.5", "128", "2"},
-                                         RangeCase{"HalfUp", "3.5", "128", "4"},
-                                         RangeCase{"Negative", "-3", "128", "1"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RangeStart,
+    testing::Values(RangeCase{"Empty", "", "128", "1"}, RangeCase{"Zero", "0", "128", "1"},
+                    RangeCase{"AboveEnd", "200", "128", "1"}, RangeCase{"LeadingZeros", "007", "128", "7"},
+                    RangeCase{"EqualToEnd", "5", "5", "5"}, RangeCase{"HalfDown", "2.5", "128", "2"},
+                    RangeCase{"HalfUp", "3.5", "128", "4"}, RangeCase{"Negative", "-3", "128", "1"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class RangeEnd : public testing::TestWithParam<RangeCase> {};
-TEST_P(RangeEnd, LeavingTheBox) { EXPECT_EQ(ValidatedRangeEnd(GetParam().start, GetParam().end), GetParam().expected); }
+TEST_P(RangeEnd, LeavingTheBox)
+{
+    EXPECT_EQ(ValidatedRangeEnd(GetParam().start, GetParam().end), GetParam().expected);
+}
 INSTANTIATE_TEST_SUITE_P(Cases, RangeEnd,
-                         testing::Values(RangeCase{"Empty", "1", "", "128"}, RangeCase{"Above128", "1", "200", "128"},
+                         testing::Values(RangeCase{"Empty", "1", "", "128"},
+                                         RangeCase{"Above128", "1", "200", "128"},
                                          RangeCase{"BelowStart", "10", "5", "128"},
                                          RangeCase{"LeadingZeros", "1", "050", "50"},
                                          RangeCase{"Last", "1", "128", "128"}),
@@ -103,11 +105,13 @@ TEST_F(PrintDialog, OpensUncheckedWithFullRangeAndNoDefaultButton)
     EXPECT_FALSE(dialog->txtRange_0->isEnabled() || dialog->txtRange_1->isEnabled());
     EXPECT_EQ(dialog->txtRange_0->contextMenuPolicy(), Qt::NoContextMenu);
     EXPECT_EQ(dialog->cmdPreview->text(), "Print Pre&view");
-    for (QPushButton* b : dialog->findChildren<QPushButton*>()) EXPECT_FALSE(b->isDefault() || b->autoDefault());
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        EXPECT_FALSE(b->isDefault() || b->autoDefault());
 
-    QWidget* expected[] = {dialog->chkPrintItem_1, dialog->txtRange_0,  dialog->txtRange_1, dialog->chkPrintItem_2,
-                           dialog->cmdSelectAll,   dialog->cmdClearAll, dialog->cmdSetup,   dialog->cmdPreview,
-                           dialog->cmdCancel,      dialog->cmdOK};
+    QWidget* expected[] = {dialog->chkPrintItem_1, dialog->txtRange_0,   dialog->txtRange_1,
+                           dialog->chkPrintItem_2, dialog->cmdSelectAll, dialog->cmdClearAll,
+                           dialog->cmdSetup,       dialog->cmdPreview,   dialog->cmdCancel,
+                           dialog->cmdOK};
     for (std::size_t i = 1; i < std::size(expected); ++i) {
         QWidget* next = expected[i - 1]->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
@@ -206,9 +210,9 @@ TEST_F(PrintDialog, PrintsToPdfAndCloses)
     ASSERT_TRUE(pdftotext.waitForFinished(20000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_EQ(text.count(QChar('\f')), 3);  // two channel pages, one features page
-    for (const char* expected : {"Marel TARX410 Radio Programming Information", "240 - 260 MHz", "Untitled",
-                                 "Channel 1", "Channel 10", "250.00000", "---------", "Optional Features",
-                                 "Time Out Timer [s]"})
+    for (const char* expected :
+         {"Marel TARX410 Radio Programming Information", "240 - 260 MHz", "Untitled", "Channel 1",
+          "Channel 10", "250.00000", "---------", "Optional Features", "Time Out Timer [s]"})
         EXPECT_TRUE(text.contains(expected)) << expected;
     // The extractor may drop the narrow spaces of "- 3 -".
     EXPECT_TRUE(text.contains(QRegularExpression("- ?3 ?-\\s*\f$")));

@@ -148,7 +148,8 @@ TEST(PrintLayout, BlockLinesCarryTheGridTexts)
     };
     for (int i = 0; i < 6; ++i) {
         const int line = 12 + i + (i >= 3 ? 3 : 0);
-        const QStringList got = {At(p, 1, 6, line), At(p, 1, 35, line), At(p, 1, 70, line), At(p, 1, 105, line)};
+        const QStringList got = {At(p, 1, 6, line), At(p, 1, 35, line), At(p, 1, 70, line),
+                                 At(p, 1, 105, line)};
         EXPECT_EQ(got, expected[i]) << "line " << line;
     }
 }
@@ -178,12 +179,12 @@ TEST_P(PrintPaging, NineBlocksPerPageAndNumbersCountTheDocument)
     }
     EXPECT_TRUE(p.onPage(pages + 1).empty());
 }
-INSTANTIATE_TEST_SUITE_P(Counts, PrintPaging,
-                         testing::Values(PagingCase{"NineFitOnePage", 9, false, {9}},
-                                         PagingCase{"TenTakeTwo", 10, false, {9, 1}},
-                                         PagingCase{"NineteenPlusFeatures", 19, true, {9, 9, 1}},
-                                         PagingCase{"AllChannels", 128, true, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Counts, PrintPaging,
+    testing::Values(PagingCase{"NineFitOnePage", 9, false, {9}}, PagingCase{"TenTakeTwo", 10, false, {9, 1}},
+                    PagingCase{"NineteenPlusFeatures", 19, true, {9, 9, 1}},
+                    PagingCase{"AllChannels", 128, true, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintLayout, OnlyChannelsInsideRangeAndChannelCountAndBand)
 {
@@ -242,7 +243,8 @@ TEST(PrintLayout, HeaderPositionsAndFonts)
 
     const QStringList header = {p.drawn[2].text, p.drawn[3].text, p.drawn[4].text,
                                 p.drawn[5].text, p.drawn[6].text, p.drawn[7].text};
-    EXPECT_EQ(header, QStringList({"Model Type", "ZQ-915", "Frequency", "240 - 260 MHz", "File Name", "Untitled"}));
+    EXPECT_EQ(header,
+              QStringList({"Model Type", "ZQ-915", "Frequency", "240 - 260 MHz", "File Name", "Untitled"}));
     for (std::size_t i = 2; i < 8; ++i) {
         EXPECT_EQ(p.drawn[i].x, 260 + 18 * (i % 2 ? 30 : 4));
         EXPECT_EQ(p.drawn[i].y, 120 + 36 * int(4 + (i - 2) / 2));
@@ -263,7 +265,8 @@ TEST(PrintLayout, LongFileNameIsShortenedToThePage)
     const QString name = At(p, 1, 30, 6);
     EXPECT_LE(name.size() * 22, kW - X(30));
     EXPECT_GT(name.size() * 22, kW - X(30) - 2 * 22);
-    EXPECT_TRUE(name.startsWith("/home/dealer/x") && name.contains("...") && name.endsWith("x/radio.dat")) << name.toStdString();
+    EXPECT_TRUE(name.startsWith("/home/dealer/x") && name.contains("...") && name.endsWith("x/radio.dat"))
+        << name.toStdString();
 }
 
 struct FeatureCase {
@@ -275,32 +278,42 @@ class PrintFeatures : public testing::TestWithParam<FeatureCase> {};
 TEST_P(PrintFeatures, ShowWhatTheDialogShows)
 {
     AppState s = Document();
-    for (const auto& [row, value] : GetParam().rows129) s.memoryImage.set(row, layout::kSettingsColumn, value);
+    for (const auto& [row, value] : GetParam().rows129)
+        s.memoryImage.set(row, layout::kSettingsColumn, value);
     for (int k = 0; k < 2; ++k) s.memoryImage.set(k, layout::kAniColumn, std::uint8_t('1' + k));
     for (int k = 0; k < 3; ++k) s.memoryImage.set(k, layout::kNameColumn, std::uint8_t("AB0"[k]));
     const auto p = Print(s, Choose(false, true));
     EXPECT_EQ(p.newPages, 0);
     EXPECT_EQ(At(p, 1, 0, 9), "Optional Features");
     EXPECT_TRUE(p.find(1, "- 1 -"));
-    const QStringList labels = {"Time Out Timer [s]", "Squelch Level", "Chord Language", "Beep Tone",
-                                "Battery Save",       "Scrambler",     "VOX Gain Level", "VOX Delay Time[s]",
-                                "ANI",                "Name",          "BOT",            "EOT"};
+    const QStringList labels = {"Time Out Timer [s]",
+                                "Squelch Level",
+                                "Chord Language",
+                                "Beep Tone",
+                                "Battery Save",
+                                "Scrambler",
+                                "VOX Gain Level",
+                                "VOX Delay Time[s]",
+                                "ANI",
+                                "Name",
+                                "BOT",
+                                "EOT"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(At(p, 1, 6, 11 + i), labels[i]);
         EXPECT_EQ(At(p, 1, 40, 11 + i), GetParam().values[i]) << labels[i].toStdString();
     }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, PrintFeatures,
-    testing::Values(FeatureCase{"NewDocument",
-                                {},
-                                {"60", "4", "Chinese", "Enable", "Enable", "Enable", "9", "0.3", "12", "AB",
-                                 "Disable", "Disable"}},
-                    FeatureCase{"OutOfRange",
-                                {{0, 0x30}, {2, 0x01}, {3, 200}, {4, 10}, {5, 77}, {6, 6}},
-                                {"Off", "0", "Off", "Disable", "Disable", "Disable", "Off", "0.3", "12", "AB",
-                                 "Enable", "Enable"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bytes, PrintFeatures,
+                         testing::Values(FeatureCase{"NewDocument",
+                                                     {},
+                                                     {"60", "4", "Chinese", "Enable", "Enable", "Enable", "9",
+                                                      "0.3", "12", "AB", "Disable", "Disable"}},
+                                         FeatureCase{
+                                             "OutOfRange",
+                                             {{0, 0x30}, {2, 0x01}, {3, 200}, {4, 10}, {5, 77}, {6, 6}},
+                                             {"Off", "0", "Off", "Disable", "Disable", "Disable", "Off",
+                                              "0.3", "12", "AB", "Enable", "Enable"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintLayout, ChineseTexts)
 {

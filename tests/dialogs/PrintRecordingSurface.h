@@ -30,7 +30,10 @@ public:
     [[nodiscard]] int height() const override { return m_height; }
     void setFontSize(double points) override { m_points = points; }
     void setBold(bool bold) override { m_bold = bold; }
-    [[nodiscard]] int textWidth(const QString& text) const override { return int(text.size() * m_points * 2); }
+    [[nodiscard]] int textWidth(const QString& text) const override
+    {
+        return int(text.size() * m_points * 2);
+    }
     void printText(int x, int y, const QString& text) override
     {
         drawn.push_back({m_page, x, y, text, m_points, m_bold});

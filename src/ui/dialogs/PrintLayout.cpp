@@ -33,7 +33,7 @@ QString Tr(int id) { return QString::fromStdString(Text(id)); }
 QString Choice(const std::vector<std::string>& choices, int index)
 {
     return index >= 0 && index < static_cast<int>(choices.size()) ? QString::fromStdString(choices[index])
-                                                                   : QString();
+                                                                  : QString();
 }
 
 QString EnableText(bool on) { return Tr(on ? 1115 : 1114); }
@@ -46,7 +46,9 @@ struct PrintedChannel {
 class PrintJob {
 public:
     PrintJob(PrintSurface& surface, const AppState& state, const PrintChoices& choices)
-        : m_surface(surface), m_state(state), m_choices(choices),
+        : m_surface(surface),
+          m_state(state),
+          m_choices(choices),
           m_grid(ComputePrintGrid(surface.width(), surface.height()))
     {
     }
@@ -116,8 +118,8 @@ private:
         printDetailLine(line + 3, Tr(1213), cell(7), Tr(1219), cell(6));
     }
 
-    void printDetailLine(int line, const QString& leftLabel, const QString& leftValue, const QString& rightLabel,
-                         const QString& rightValue)
+    void printDetailLine(int line, const QString& leftLabel, const QString& leftValue,
+                         const QString& rightLabel, const QString& rightValue)
     {
         at(6, line, leftLabel);
         at(35, line, leftValue);
@@ -163,7 +165,8 @@ private:
 
         m_surface.setFontSize(kHeaderPoints);
         const QLocale locale = QLocale::system();
-        const QString stamp = locale.toString(m_choices.printedAt.date(), QLocale::ShortFormat) + QStringLiteral("  ") +
+        const QString stamp = locale.toString(m_choices.printedAt.date(), QLocale::ShortFormat) +
+                              QStringLiteral("  ") +
                               locale.toString(m_choices.printedAt.time(), QLocale::ShortFormat);
         m_surface.printText(Round(9 * w / 10 - m_surface.textWidth(stamp)), y(2), stamp);
 
@@ -183,7 +186,9 @@ private:
     {
         if (m_surface.textWidth(text) <= maxWidth) return text;
         const QString dots = QStringLiteral("...");
-        const auto shortened = [&](int keep) { return text.left(keep - keep / 2) + dots + text.right(keep / 2); };
+        const auto shortened = [&](int keep) {
+            return text.left(keep - keep / 2) + dots + text.right(keep / 2);
+        };
         int lo = 0;
         int hi = int(text.size()) - 1;
         while (lo < hi) {  // the longest shortening that fits

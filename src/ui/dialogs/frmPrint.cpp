@@ -71,11 +71,15 @@ QString ValidatedRangeStart(const QString& start, const QString& end)
 QString ValidatedRangeEnd(const QString& start, const QString& end)
 {
     const double last = LeadingNumber(end);
-    return last > kHighestChannel || LeadingNumber(start) > last ? QString::number(kHighestChannel) : Plain(last);
+    return last > kHighestChannel || LeadingNumber(start) > last ? QString::number(kHighestChannel)
+                                                                 : Plain(last);
 }
 
 frmPrint::frmPrint(const AppState& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter), m_bandLabel(QString::fromStdString(BandText(state.memoryImage)))
+    : QDialog(parent),
+      m_state(state),
+      m_prompter(prompter),
+      m_bandLabel(QString::fromStdString(BandText(state.memoryImage)))
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(Tr(1300));
@@ -137,8 +141,8 @@ void frmPrint::buildControls()
     grid->addWidget(cmdOK, 4, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* order[] = {chkPrintItem_1, txtRange_0, txtRange_1, chkPrintItem_2, cmdSelectAll, cmdClearAll,
-                        cmdSetup,       cmdPreview, cmdCancel,  cmdOK};
+    QWidget* order[] = {chkPrintItem_1, txtRange_0, txtRange_1, chkPrintItem_2, cmdSelectAll,
+                        cmdClearAll,    cmdSetup,   cmdPreview, cmdCancel,      cmdOK};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     // toggled also fires for Select All / Clear All, as a click would.
@@ -163,40 +167,46 @@ void frmPrint::setBothItems(bool checked)
     chkPrintItem_2->setChecked(checked);
 }
 
-void frmPrint::validateStart() { txtRange_0->setText(ValidatedRangeStart(txtRange_0->text(), txtRange_1->text())); }
+void frmPrint::validateStart()
+{
+    txtRange_0->setText(ValidatedRangeStart(txtRange_0->text(), txtRange_1->text()));
+}
 
-void frmPrint::validateEnd() { txtRange_1->setText(ValidatedRangeEnd(txtRange_0->text(), txtRange_1->text())); }
+void frmPrint::validateEnd()
+{
+    txtRange_1->setText(ValidatedRangeEnd(txtRange_0->text(), txtRange_1->text()));
+}
 
 bool frmPrint::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool isRange = box == txtRange_0 || box == txtRange_1;
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                focusNextChild();
+                return true;
+            }
+            if (!isRange) break;
+            // Pasted text would pass no filter, so there is no paste.
+            if (key->matches(QKeySequence::Paste)) return true;
+            // Editing, navigation and control keys (Backspace, Tab, Esc) work as usual.
+            const QString text = key->text();
+            if (text.isEmpty() || !text[0].isPrint()) break;
+            const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
+            return !(digit && RangeBoxAcceptsDigit(int(box->text().size()), box->hasSelectedText()));
         }
-        if (!isRange) break;
-        // Pasted text would pass no filter, so there is no paste.
-        if (key->matches(QKeySequence::Paste)) return true;
-        // Editing, navigation and control keys (Backspace, Tab, Esc) work as usual.
-        const QString text = key->text();
-        if (text.isEmpty() || !text[0].isPrint()) break;
-        const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
-        return !(digit && RangeBoxAcceptsDigit(int(box->text().size()), box->hasSelectedText()));
-    }
-    case QEvent::FocusIn:
-        // Deferred: a mouse click would otherwise drop the selection at once.
-        if (isRange) QTimer::singleShot(0, box, &QLineEdit::selectAll);
-        break;
-    case QEvent::FocusOut:
-        if (box == txtRange_0) validateStart();
-        if (box == txtRange_1) validateEnd();
-        break;
-    default:
-        break;
+        case QEvent::FocusIn:
+            // Deferred: a mouse click would otherwise drop the selection at once.
+            if (isRange) QTimer::singleShot(0, box, &QLineEdit::selectAll);
+            break;
+        case QEvent::FocusOut:
+            if (box == txtRange_0) validateStart();
+            if (box == txtRange_1) validateEnd();
+            break;
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -1,0 +1,232 @@
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "MainWindowFixture.h"
+#include "core/FreqCodec.h"
+#include "core/Layout.h"
+
+namespace {
+
+constexpr const char* kBand136To174 = "239";
+
+class ChannelEditingTest : public MainWindowFixture {
+protected:
+    void SetUp() override { start(kBand136To174); }
+};
+
+TEST_F(ChannelEditingTest, TypingOnAnEmptyRowCreatesAChannelWithDefaultsAndMovesToTx)
+{
+    grid().setFocus();
+    grid().makeCurrent(3, ChannelGrid::kRxFreqCol);
+    QTest::keyClick(&grid(), Qt::Key_1);
+    ASSERT_TRUE(freqEditor().isVisible());
+    EXPECT_EQ(freqEditor().text(), "1");
+    QTest::keyClicks(&freqEditor(), "45");
+    QTest::keyClick(&freqEditor(), Qt::Key_Return);
+
+    EXPECT_FALSE(freqEditor().isVisible());
+    const QStringList expected{"145.00000", "", "None", "", "Wide", "Add", "High", "DTMF", "On", "Off"};
+    for (int col = 1; col <= 10; ++col) EXPECT_EQ(cell(3, col), expected[col - 1]) << "column " << col;
+    EXPECT_EQ(FreqToText(state.memoryImage, 2, layout::kRxFreqRow), "145.00000");
+    EXPECT_EQ(byte(layout::kEntryFlagsRow, 3), 0xFF & ~layout::kRxEntry);
+    EXPECT_EQ(byte(layout::kChannelFlagsRow, 3), 0xFF & ~(layout::kBclCarrier | layout::kBclQtDqt));
+    for (int row = layout::kTxFreqRow; row < layout::kTxFreqRow + 4; ++row) EXPECT_EQ(byte(row, 3), 0xFF);
+    EXPECT_EQ(state.currentRow, 3);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kTxFreqCol);
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST_F(ChannelEditingTest, KeysAndClicksOnCellsWithoutFrequenciesLeadToTheFrequencyCell)
+{
+    // A digit on the TX Freq cell of an empty row edits RX Freq instead.
+    grid().makeCurrent(5, ChannelGrid::kTxFreqCol);
+    QTest::keyClick(&grid(), Qt::Key_4);
+    ASSERT_TRUE(freqEditor().isVisible());
+    EXPECT_EQ(state.currentCol, ChannelGrid::kRxFreqCol);
+    EXPECT_EQ(freqEditor().text(), "4");
+    EXPECT_EQ(freqEditor().cursorPosition(), 1);
+    QTest::keyClick(&freqEditor(), Qt::Key_Escape);
+
+    // With RX present, a keypad digit on TX Freq edits TX Freq.
+    enterFrequency(5, ChannelGrid::kRxFreqCol, "150");
+    grid().makeCurrent(5, ChannelGrid::kTxFreqCol);
+    QTest::keyClick(&grid(), Qt::Key_6, Qt::KeypadModifier);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kTxFreqCol);
+    EXPECT_EQ(freqEditor().text(), "6");
+    QTest::keyClick(&freqEditor(), Qt::Key_Escape);
+
+    // Encode without a TX frequency sends the click to TX Freq.
+    clickCell(5, ChannelGrid::kEncodeCol);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kTxFreqCol);
+    EXPECT_TRUE(freqEditor().isVisible());
+    QTest::keyClick(&freqEditor(), Qt::Key_Escape);
+
+    // Any cell of an empty row sends the click to RX Freq.
+    clickCell(9, 7);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kRxFreqCol);
+    EXPECT_TRUE(freqEditor().isVisible());
+    EXPECT_FALSE(optionEditor().isVisible());
+}
+
+TEST_F(ChannelEditingTest, TxFrequencyIsStoredAndRemovedWithItsEncodeTone)
+{
+    enterFrequency(2, ChannelGrid::kRxFreqCol, "145");
+    enterFrequency(2, ChannelGrid::kTxFreqCol, "146.5");
+    EXPECT_EQ(cell(2, ChannelGrid::kTxFreqCol), "146.50000");
+    EXPECT_EQ(cell(2, ChannelGrid::kEncodeCol), "None");
+    EXPECT_EQ(FreqToText(state.memoryImage, 1, layout::kTxFreqRow), "146.50000");
+    EXPECT_FALSE(state.memoryImage.bit(layout::kEntryFlagsRow, 1, layout::kTxEntry));
+
+    choose(2, ChannelGrid::kEncodeCol, "88.5");
+    EXPECT_NE(byte(layout::kEncodeLowRow, 2), 0xFF);
+
+    enterFrequency(2, ChannelGrid::kTxFreqCol, "");
+    EXPECT_EQ(cell(2, ChannelGrid::kTxFreqCol), "");
+    EXPECT_EQ(cell(2, ChannelGrid::kEncodeCol), "");
+    for (int row : {4, 5, 6, 7, layout::kEncodeLowRow, layout::kEncodeHighRow}) EXPECT_EQ(byte(row, 2), 0xFF);
+    EXPECT_TRUE(state.memoryImage.bit(layout::kEntryFlagsRow, 1, layout::kTxEntry));
+    EXPECT_EQ(cell(2, ChannelGrid::kRxFreqCol), "145.00000");
+
+    // Emptying RX Freq deletes the whole channel.
+    state.memoryImage.set(layout::kOptSignalRow, 1, 0x55);
+    enterFrequency(2, ChannelGrid::kRxFreqCol, "");
+    for (int col = 1; col <= 10; ++col) EXPECT_EQ(cell(2, col), "");
+    for (int row = 0; row < 16; ++row) EXPECT_EQ(byte(row, 2), 0xFF) << "row " << row;
+}
+
+TEST_F(ChannelEditingTest, EscapeLeavesCellAndImageUntouched)
+{
+    enterFrequency(1, ChannelGrid::kRxFreqCol, "150");
+    const MemoryImage before = state.memoryImage;
+    clickCell(1, ChannelGrid::kRxFreqCol);
+    QTest::keyClicks(&freqEditor(), "160");
+    QTest::keyClick(&freqEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(freqEditor().isVisible());
+    EXPECT_EQ(cell(1, ChannelGrid::kRxFreqCol), "150.00000");
+    EXPECT_EQ(state.memoryImage, before);
+    EXPECT_TRUE(grid().hasFocus());
+}
+
+TEST_F(ChannelEditingTest, FrequencyEditorTakesOnlyDigitsAndPointUpToNineCharacters)
+{
+    clickCell(1, ChannelGrid::kRxFreqCol);
+    QTest::keyClicks(&freqEditor(), "1a4-5 .x1");
+    EXPECT_EQ(freqEditor().text(), "145.1");
+    QTest::keyClicks(&freqEditor(), "23456");
+    EXPECT_EQ(freqEditor().text(), "145.12345");  // the tenth character is dropped
+
+    freqEditor().setSelection(0, 3);
+    QTest::keyClick(&freqEditor(), Qt::Key_4);
+    EXPECT_EQ(freqEditor().text(), "4.12345");  // a selection makes room
+
+    QGuiApplication::clipboard()->setText("999");
+    freqEditor().end(false);
+    QTest::keyClick(&freqEditor(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&freqEditor(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(freqEditor().text(), "4.12345");
+    EXPECT_EQ(freqEditor().contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+TEST_F(ChannelEditingTest, OutOfRangeFrequencyIsReportedThenTheLimitIsStored)
+{
+    enterFrequency(1, ChannelGrid::kRxFreqCol, "180");
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].text, "Frequency is out of range.");
+    EXPECT_EQ(prompter.asked[0].title, "ZQ-915");
+    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Exclamation);
+    EXPECT_EQ(cell(1, ChannelGrid::kRxFreqCol), "173.99500");
+    EXPECT_EQ(FreqToText(state.memoryImage, 0, layout::kRxFreqRow), "173.99500");
+
+    enterFrequency(1, ChannelGrid::kTxFreqCol, "100");
+    EXPECT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(FreqToText(state.memoryImage, 0, layout::kTxFreqRow), "136.00000");
+}
+
+TEST_F(ChannelEditingTest, FocusMovingAwayCommitsTheTypingToTheEditedCell)
+{
+    clickCell(4, ChannelGrid::kRxFreqCol);
+    QTest::keyClicks(&freqEditor(), "151");
+    // Clicking another cell: the text belongs to row 4, not to the new cell.
+    QTest::mousePress(grid().viewport(), Qt::LeftButton, {}, grid().cellRect(7, ChannelGrid::kRxFreqCol).center());
+    EXPECT_EQ(cell(4, ChannelGrid::kRxFreqCol), "151.00000");
+    EXPECT_EQ(FreqToText(state.memoryImage, 3, layout::kRxFreqRow), "151.00000");
+    EXPECT_EQ(cell(7, ChannelGrid::kRxFreqCol), "");
+    QTest::mouseRelease(grid().viewport(), Qt::LeftButton, {}, grid().cellRect(7, ChannelGrid::kRxFreqCol).center());
+
+    QTest::keyClicks(&freqEditor(), "152");
+    window->findChild<QComboBox*>("cboGenPower")->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(freqEditor().isVisible());
+    EXPECT_EQ(cell(7, ChannelGrid::kRxFreqCol), "152.00000");
+}
+
+TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)
+{
+    enterFrequency(1, ChannelGrid::kRxFreqCol, "145");
+    state.memoryImage.set(layout::kChannelFlagsRow, 0, 0x41);   // Narrow, Del, Low, plus bits no editor owns
+    state.memoryImage.set(layout::kOptSignalRow, 0, 0xF0);      // None
+    state.memoryImage.set(layout::kPttIdRow, 0, 0xAA);          // Off
+    window->RenderChannelRow(1);
+
+    struct Case {
+        int col;
+        const char* choice;
+        int row;
+        std::uint8_t expected;
+    };
+    const Case cases[] = {
+        {5, "Wide", layout::kChannelFlagsRow, 0x51},   {6, "Add", layout::kChannelFlagsRow, 0x59},
+        {7, "High", layout::kChannelFlagsRow, 0x79},   {10, "Carrier", layout::kChannelFlagsRow, 0x7B},
+        {10, "QT/DQT", layout::kChannelFlagsRow, 0x7D}, {10, "Off", layout::kChannelFlagsRow, 0x79},
+        {7, "Low", layout::kChannelFlagsRow, 0x59},    {8, "DTMF", layout::kOptSignalRow, 0xF2},
+        {9, "On", layout::kPttIdRow, 0xAB},            {5, "Narrow", layout::kChannelFlagsRow, 0x49},
+    };
+    for (const Case& c : cases) {
+        choose(1, c.col, c.choice);
+        EXPECT_EQ(cell(1, c.col), c.choice);
+        EXPECT_EQ(byte(c.row, 1), c.expected) << "column " << c.col << " " << c.choice;
+    }
+
+    // Choosing what the cell already shows writes nothing, even over foreign bits.
+    clickCell(1, 9);
+    state.memoryImage.set(layout::kPttIdRow, 0, 0xFE);
+    Q_EMIT optionEditor().activated(optionEditor().findText("On"));
+    EXPECT_EQ(byte(layout::kPttIdRow, 1), 0xFE);
+
+    // Ctrl+D does not type into the drop-down.
+    const int index = optionEditor().currentIndex();
+    QTest::keyClick(&optionEditor(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(optionEditor().currentIndex(), index);
+}
+
+TEST_F(ChannelEditingTest, EnterInDropDownsWalksTheRowAndStopsOnTheLastChannel)
+{
+    enterFrequency(1, ChannelGrid::kRxFreqCol, "145");
+    const std::pair<int, int> walk[] = {{3, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 9}, {9, 10}};
+    for (const auto& [from, to] : walk) {
+        clickCell(1, from);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(state.currentCol, to) << "from column " << from;
+        EXPECT_FALSE(toneEditor().isVisible() || optionEditor().isVisible());
+    }
+    clickCell(1, 10);
+    QTest::keyClick(&optionEditor(), Qt::Key_Return);
+    EXPECT_EQ(state.currentRow, 2);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kRxFreqCol);
+
+    // Decode goes to Encode once there is a TX frequency; Encode goes to W/N.
+    enterFrequency(1, ChannelGrid::kTxFreqCol, "146");
+    clickCell(1, ChannelGrid::kDecodeCol);
+    QTest::keyClick(&toneEditor(), Qt::Key_Return);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kEncodeCol);
+    clickCell(1, ChannelGrid::kEncodeCol);
+    QTest::keyClick(&toneEditor(), Qt::Key_Return);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kWideCol);
+
+    enterFrequency(128, ChannelGrid::kRxFreqCol, "145");
+    clickCell(128, ChannelGrid::kBclCol);
+    QTest::keyClick(&optionEditor(), Qt::Key_Return);
+    EXPECT_EQ(state.currentRow, 128);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kBclCol);
+}
+
+}  // namespace

@@ -100,15 +100,15 @@ void ChannelShortcuts::runCopy(std::uint8_t mode)
     // Cancel leaves everything as it was, also in the two modes that store
     // their result afterwards.
     if (m_prompter.exec(dialog) != QDialog::Accepted) return;
-    if (mode == kCopyFrequency) {
-        if (dialog.result().isEmpty())
-            m_window.clearTxFrequency(row);
-        else
-            m_window.storeTxFrequency(row, dialog.result());
-    } else if (mode == kCopyTone) {
+    if (mode == kCopyChannel) return;
+    if (mode == kCopyFrequency && dialog.result().isEmpty())
+        m_window.clearTxFrequency(row);
+    else if (mode == kCopyFrequency)
+        m_window.storeTxFrequency(row, dialog.result());
+    else
         StoreTone(m_state.memoryImage, row - 1, dialog.result().toStdString(), layout::kEncodeToneOffset);
-        m_window.renderChannelRow(row);
-    }
+    // The row shows what was stored.
+    m_window.renderChannelRow(row);
 }
 
 void ChannelShortcuts::renderFromCurrentRow()

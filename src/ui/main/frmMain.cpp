@@ -9,11 +9,14 @@
 
 #include "CellEditing.h"
 #include "ChannelGrid.h"
+#include "ChannelShortcuts.h"
 #include "DocumentCommands.h"
+#include "DocumentRefresh.h"
 #include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "GeneralPanelCommands.h"
 #include "MainMenus.h"
+#include "MemoryMapGesture.h"
 #include "RadioCommands.h"
 #include "StatusClock.h"
 #include "core/BandTable.h"
@@ -24,6 +27,8 @@
 #include "strings/Strings.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/dialogs/frmLanguage.h"
+#include "ui/dialogs/frmMemoryMap.h"
+#include "ui/dialogs/frmOptFeatures.h"
 
 namespace {
 
@@ -33,7 +38,6 @@ const QString kProductTitle = QStringLiteral("ZQ-915");
 // the cell edit before they run.
 constexpr const char* kEditCommittingCommands[] = {
     "mnuFile_Print",
-    "mnuProgram_OptFeatures",
     "mnuHelp_Topics",
 };
 
@@ -69,6 +73,17 @@ void frmMain::buildWindow()
     m_cellEditing = new CellEditing(m_state, m_prompter, *msgMemChannel, *this);
     m_cellEditing->setShortcutSink(
         [this](int key, Qt::KeyboardModifiers modifiers) { return HandleShortcutKey(key, modifiers); });
+    m_channelShortcuts = std::make_unique<ChannelShortcuts>(
+        m_state, m_prompter,
+        ChannelShortcuts::Window{this, [this](int n, int col) { return msgMemChannel->cellText(n, col); },
+                                 [this](int n) { RenderChannelRow(n); },
+                                 [this] {
+                                     EndCellEdit();
+                                     msgMemChannel->setFocus();
+                                 },
+                                 [this](int n, const QString& text) { m_cellEditing->StoreTxFrequency(n, text); },
+                                 [this](int n) { m_cellEditing->ClearTxFrequency(n); }});
+    new MemoryMapGesture(*msgMemChannel, [this] { memoryMapCommand(); });
     m_documentCommands = new DocumentCommands(m_state, m_prompter, *this);
     m_generalPanelCommands = new GeneralPanelCommands(m_state, m_prompter, *this);
     m_radioCommands = new RadioCommands(m_state, m_prompter, *this);
@@ -155,6 +170,7 @@ void frmMain::connectCommands()
     connectTo("mnuSetup_CommPort", m_radioCommands, &RadioCommands::CommPort);
     connectCommand("mnuSetup_Lang", &frmMain::languageCommand);
     connectCommand("mnuHelp_About", &frmMain::aboutCommand);
+    connectCommand("mnuProgram_OptFeatures", &frmMain::optionalFeaturesCommand);
     // The close request commits the cell edit before anything else.
     connect(m_menus->action(QStringLiteral("mnuFile_Exit")), &QAction::triggered, this, [this] { close(); });
 }
@@ -209,4 +225,21 @@ void frmMain::writeSettings()
     m_settings.writeString("language", std::to_string(LanguageIndex()));
 }
 
-bool frmMain::HandleShortcutKey(int, Qt::KeyboardModifiers) { return false; }
+bool frmMain::HandleShortcutKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    return m_channelShortcuts->handle(key, modifiers);
+}
+
+void frmMain::optionalFeaturesCommand()
+{
+    EndCellEdit();
+    frmOptFeatures dialog(m_state.memoryImage, this);
+    m_prompter.exec(dialog);
+}
+
+void frmMain::memoryMapCommand()
+{
+    EndCellEdit();
+    frmMemoryMap dialog(m_state.memoryImage, this);
+    if (m_prompter.exec(dialog) == QDialog::Accepted) RefreshFromImage(*this, m_state);
+}

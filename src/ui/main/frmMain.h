@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QMainWindow>
 
 #include "core/AppState.h"
@@ -12,6 +14,7 @@
 // the logic lives in the parts and in the core/files/link layers.
 
 class CellEditing;
+class ChannelShortcuts;
 class ChannelGrid;
 class DocumentCommands;
 class GeneralPanel;
@@ -69,6 +72,9 @@ private:
     void endCellEditOnly();
     void languageCommand();
     void aboutCommand();
+    void optionalFeaturesCommand();
+    // Opened by the hidden grid gesture; after OK the window follows the new image.
+    void memoryMapCommand();
     void writeSettings();
     // Keys the grid and its editors do not use; true = key used up.
     bool HandleShortcutKey(int key, Qt::KeyboardModifiers modifiers);
@@ -84,5 +90,6 @@ private:
     DocumentCommands* m_documentCommands = nullptr;
     GeneralPanelCommands* m_generalPanelCommands = nullptr;
     RadioCommands* m_radioCommands = nullptr;
+    std::unique_ptr<ChannelShortcuts> m_channelShortcuts;
     bool m_startedOk = false;
 };

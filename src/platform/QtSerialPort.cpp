@@ -59,7 +59,11 @@ void QtSerialPort::clear()
 
 bool QtSerialPort::write(const QByteArray& bytes)
 {
-    return m_port.isOpen() && m_port.write(bytes) == bytes.size();
+    if (!m_port.isOpen() || m_port.write(bytes) != bytes.size()) return false;
+    // Hand the bytes to the driver now rather than on the next event-loop pass:
+    // every reply waits for this message.
+    m_port.flush();
+    return true;
 }
 
 QByteArray QtSerialPort::readAll() { return m_port.isOpen() ? m_port.readAll() : QByteArray(); }

@@ -8,6 +8,7 @@
 
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -55,6 +56,8 @@ bool PtyRadio::open()
 
 void PtyRadio::run(const std::atomic<bool>& stop)
 {
+    // Wake on time to the microsecond: the pacing is the point of the exercise.
+    prctl(PR_SET_TIMERSLACK, 1UL);
     std::deque<Pending> pending;
     long long inputEnd = 0;   // when the last byte received would have finished arriving
     long long outputEnd = 0;  // when the last reply would have finished leaving

@@ -48,7 +48,8 @@ ChannelCells NormalizeAndDescribeChannel(AppState& state, int column)
         cells.text[1] = FreqToText(image, column, layout::kTxFreqRow);
         cells.text[3] = ChannelToneText(image, column, layout::kEncodeToneOffset, state.toneListLast);
     } else {
-        for (int i = 0; i < layout::kFreqBytes; ++i) image.set(layout::kTxFreqRow + i, column, layout::kEmpty);
+        for (int i = 0; i < layout::kFreqBytes; ++i)
+            image.set(layout::kTxFreqRow + i, column, layout::kEmpty);
         image.set(layout::kEncodeLowRow, column, layout::kEmpty);
         image.set(layout::kEncodeHighRow, column, layout::kEmpty);
     }

@@ -76,7 +76,8 @@ std::int64_t ToUnits(const TypedValue& value)
 {
     std::int64_t units = 0;
     for (char ch : value.whole) units = units * 10 + (ch - '0');
-    for (std::size_t i = 0; i < 5; ++i) units = units * 10 + (i < value.fraction.size() ? value.fraction[i] - '0' : 0);
+    for (std::size_t i = 0; i < 5; ++i)
+        units = units * 10 + (i < value.fraction.size() ? value.fraction[i] - '0' : 0);
     if (value.fraction.size() <= 5) return units;
     const std::string_view rest = value.fraction.substr(5);
     const char first = rest.front();

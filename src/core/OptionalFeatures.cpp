@@ -70,7 +70,8 @@ OptionalFeatures ReadOptionalFeatures(const MemoryImage& image)
     if (!flag(kGeneralFlagsRow, kChordLanguageOn)) {
         features.chordLanguage = kChordOff;
     } else {
-        features.chordLanguage = flag(kGeneralFlagsRow, kChordLanguageChinese) ? kChordChinese : kChordEnglish;
+        features.chordLanguage =
+            flag(kGeneralFlagsRow, kChordLanguageChinese) ? kChordChinese : kChordEnglish;
     }
     features.beepTone = flag(kGeneralFlagsRow, kBeepTone);
     features.batterySave = flag(kGeneralFlagsRow, kBatterySave);
@@ -85,7 +86,9 @@ OptionalFeatures ReadOptionalFeatures(const MemoryImage& image)
 void WriteOptionalFeatures(MemoryImage& image, const OptionalFeatures& features)
 {
     using namespace layout;
-    const auto setFlag = [&](int row, std::uint8_t mask, bool on) { image.setBit(row, kSettingsColumn, mask, on); };
+    const auto setFlag = [&](int row, std::uint8_t mask, bool on) {
+        image.setBit(row, kSettingsColumn, mask, on);
+    };
     image.set(kTimeOutTimerRow, kSettingsColumn, StoredIndex(features.timeOutTimer, kLevelCount));
     image.set(kSquelchRow, kSettingsColumn, StoredIndex(features.squelchLevel, kLevelCount));
     setFlag(kGeneralFlagsRow, kChordLanguageChinese, features.chordLanguage == kChordChinese);
@@ -111,7 +114,10 @@ std::vector<std::string> TimeOutTimerChoices()
 
 std::vector<std::string> SquelchLevelChoices() { return Numbers(0, 9, 1); }
 
-std::vector<std::string> ChordLanguageChoices() { return {Text(kChineseText), Text(kEnglishText), Text(kOffText)}; }
+std::vector<std::string> ChordLanguageChoices()
+{
+    return {Text(kChineseText), Text(kEnglishText), Text(kOffText)};
+}
 
 std::vector<std::string> VoxGainChoices()
 {

@@ -24,13 +24,13 @@ constexpr std::array<int, 12> kNotInReducedList{693,  1598, 1655, 1713, 1773, 18
 
 // DCS codes as their three octal digits, ascending.
 constexpr std::array<int, 105> kDcsCodes{
-    023, 025, 026, 031, 032, 036, 043, 047, 051, 053, 054, 065, 071, 072, 073, 074, 0114, 0115,
-    0116, 0122, 0125, 0131, 0132, 0134, 0143, 0145, 0152, 0155, 0156, 0162, 0165, 0172, 0174, 0205,
-    0212, 0223, 0225, 0226, 0243, 0244, 0245, 0246, 0251, 0252, 0255, 0261, 0263, 0265, 0266, 0271,
-    0274, 0306, 0311, 0315, 0325, 0331, 0332, 0343, 0346, 0351, 0356, 0364, 0365, 0371, 0411, 0412,
-    0413, 0423, 0431, 0432, 0445, 0446, 0452, 0454, 0455, 0462, 0464, 0465, 0466, 0503, 0506, 0516,
-    0523, 0526, 0532, 0546, 0565, 0606, 0612, 0624, 0627, 0631, 0632, 0645, 0654, 0662, 0664, 0703,
-    0712, 0723, 0731, 0732, 0734, 0743, 0754};
+    023,  025,  026,  031,  032,  036,  043,  047,  051,  053,  054,  065,  071,  072,  073,
+    074,  0114, 0115, 0116, 0122, 0125, 0131, 0132, 0134, 0143, 0145, 0152, 0155, 0156, 0162,
+    0165, 0172, 0174, 0205, 0212, 0223, 0225, 0226, 0243, 0244, 0245, 0246, 0251, 0252, 0255,
+    0261, 0263, 0265, 0266, 0271, 0274, 0306, 0311, 0315, 0325, 0331, 0332, 0343, 0346, 0351,
+    0356, 0364, 0365, 0371, 0411, 0412, 0413, 0423, 0431, 0432, 0445, 0446, 0452, 0454, 0455,
+    0462, 0464, 0465, 0466, 0503, 0506, 0516, 0523, 0526, 0532, 0546, 0565, 0606, 0612, 0624,
+    0627, 0631, 0632, 0645, 0654, 0662, 0664, 0703, 0712, 0723, 0731, 0732, 0734, 0743, 0754};
 
 std::string ToneText(int tenths)
 {
@@ -65,7 +65,8 @@ const std::vector<std::string>& ReducedListTail()
     static const std::vector<std::string> tail = [] {
         std::vector<std::string> texts;
         for (int tone : kTones) {
-            if (std::find(kNotInReducedList.begin(), kNotInReducedList.end(), tone) == kNotInReducedList.end()) {
+            if (std::find(kNotInReducedList.begin(), kNotInReducedList.end(), tone) ==
+                kNotInReducedList.end()) {
                 texts.push_back(ToneText(tone));
             }
         }
@@ -90,20 +91,20 @@ std::string Candidate(std::uint8_t low, std::uint8_t high)
 {
     if (high == 0xFF || (low == 0 && high == 0)) return {};
     switch (high >> 6) {
-    case 0: {
-        int tenths = 0;
-        for (const int nibble : {high >> 4, high & 0x0F, low >> 4, low & 0x0F}) {
-            if (nibble > 9) break;
-            tenths = tenths * 10 + nibble;
+        case 0: {
+            int tenths = 0;
+            for (const int nibble : {high >> 4, high & 0x0F, low >> 4, low & 0x0F}) {
+                if (nibble > 9) break;
+                tenths = tenths * 10 + nibble;
+            }
+            return ToneText(tenths);
         }
-        return ToneText(tenths);
-    }
-    case 2:
-    case 3:
-        return std::string{'D', NibbleChar(high & 0x0F), NibbleChar(low >> 4), NibbleChar(low & 0x0F),
-                           (high >> 6) == 2 ? 'N' : 'I'};
-    default:
-        return {};
+        case 2:
+        case 3:
+            return std::string{'D', NibbleChar(high & 0x0F), NibbleChar(low >> 4), NibbleChar(low & 0x0F),
+                               (high >> 6) == 2 ? 'N' : 'I'};
+        default:
+            return {};
     }
 }
 

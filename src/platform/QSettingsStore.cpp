@@ -5,7 +5,10 @@ namespace {
 // Longer values did not fit the original value buffer and read as nothing.
 constexpr qsizetype kMaxValueLength = 1023;
 
-QString Key(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+QString Key(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
 
@@ -32,8 +35,9 @@ std::string QSettingsStore::readString(std::string_view name)
 
 bool QSettingsStore::writeString(std::string_view name, std::string_view text)
 {
-    m_settings->setValue(Key(name), text.empty() ? QStringLiteral(" ")
-                                                 : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_settings->setValue(Key(name),
+                         text.empty() ? QStringLiteral(" ")
+                                      : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }

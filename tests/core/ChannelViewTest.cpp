@@ -25,7 +25,8 @@ void TypeChannel(AppState& state, int column, const char* rx)
 {
     StoreFreq(state.memoryImage, column, layout::kRxFreqRow, rx);
     state.memoryImage.setBit(layout::kEntryFlagsRow, column, layout::kRxEntry, false);
-    state.memoryImage.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
+    state.memoryImage.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt,
+                             false);
 }
 
 TEST(ChannelView, NewChannelShowsItsDefaultsAndEmptyTransmitCells)
@@ -34,7 +35,8 @@ TEST(ChannelView, NewChannelShowsItsDefaultsAndEmptyTransmitCells)
     TypeChannel(state, 0, "145.00000");
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 0);
     EXPECT_TRUE(cells.present);
-    const std::array<std::string, 10> expected{"145.00000", "", "None", "", "Wide", "Add", "High", "DTMF", "On", "Off"};
+    const std::array<std::string, 10> expected{"145.00000", "",     "None", "",   "Wide",
+                                               "Add",       "High", "DTMF", "On", "Off"};
     EXPECT_EQ(cells.text, expected);
 }
 
@@ -51,7 +53,7 @@ TEST(ChannelView, ClearedBitsShowTheOtherWords)
     const MemoryImage before = state.memoryImage;
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 4);
     const std::array<std::string, 10> expected{"436.12500", "431.00000", "88.5", "D023I", "Narrow",
-                                               "Del",       "Low",       "None", "Off",  "QT/DQT"};
+                                               "Del",       "Low",       "None", "Off",   "QT/DQT"};
     EXPECT_EQ(cells.text, expected);
     EXPECT_EQ(state.memoryImage, before) << "an in-band channel is not rewritten";
 }
@@ -101,14 +103,16 @@ TEST_P(ReceiveRange, KeepsOrErasesTheChannel)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, ReceiveRange,
-    testing::Values(RxCase{"UpperLimit", 239, "174.00000", true}, RxCase{"JustAbove", 239, "174.00001", false},
-                    RxCase{"LowerLimit", 239, "136.00000", true}, RxCase{"JustBelow", 239, "135.99999", false},
-                    RxCase{"OtherBand", 240, "146.52000", false}, RxCase{"SmallBand", 248, "446.00625", true},
-                    RxCase{"UnknownBandUsesDefault", 7, "250.00000", true},
-                    RxCase{"UnknownBandOutside", 7, "146.00000", false}),
-    [](const testing::TestParamInfo<RxCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Limits, ReceiveRange,
+                         testing::Values(RxCase{"UpperLimit", 239, "174.00000", true},
+                                         RxCase{"JustAbove", 239, "174.00001", false},
+                                         RxCase{"LowerLimit", 239, "136.00000", true},
+                                         RxCase{"JustBelow", 239, "135.99999", false},
+                                         RxCase{"OtherBand", 240, "146.52000", false},
+                                         RxCase{"SmallBand", 248, "446.00625", true},
+                                         RxCase{"UnknownBandUsesDefault", 7, "250.00000", true},
+                                         RxCase{"UnknownBandOutside", 7, "146.00000", false}),
+                         [](const testing::TestParamInfo<RxCase>& info) { return info.param.name; });
 
 TEST(ChannelView, EmptyColumnStaysEmpty)
 {

@@ -57,18 +57,18 @@ INSTANTIATE_TEST_SUITE_P(
                     NormalizeCase{"HugeWithPoint", "99999999999999999999.5", 238, "71.99500", true}),
     [](const testing::TestParamInfo<NormalizeCase>& info) { return info.param.name; });
 
-INSTANTIATE_TEST_SUITE_P(
-    NotANumber, Normalize,
-    testing::Values(NormalizeCase{"Letters", "abc", 239, "136.00000", false},
-                    NormalizeCase{"Sign", "-5", 239, "136.00000", false},
-                    NormalizeCase{"Mixed", "14a6", 240, "240.00000", false}),
-    [](const testing::TestParamInfo<NormalizeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(NotANumber, Normalize,
+                         testing::Values(NormalizeCase{"Letters", "abc", 239, "136.00000", false},
+                                         NormalizeCase{"Sign", "-5", 239, "136.00000", false},
+                                         NormalizeCase{"Mixed", "14a6", 240, "240.00000", false}),
+                         [](const testing::TestParamInfo<NormalizeCase>& info) { return info.param.name; });
 
 TEST(NormalizeFreq, EveryBandKeepsResultsInsideItsLimits)
 {
     for (const Band& band : Bands()) {
         for (int khz = band.lowerMHz * 1000 - 3; khz <= band.upperMHz * 1000 + 3; khz += 1) {
-            const std::string typed = std::to_string(khz / 1000) + "." + std::to_string(1000 + khz % 1000).substr(1);
+            const std::string typed =
+                std::to_string(khz / 1000) + "." + std::to_string(1000 + khz % 1000).substr(1);
             const NormalizedFreq result = NormalizeFreq(typed, band.lowerMHz, band.upperMHz);
             const double mhz = std::stod(result.text);
             ASSERT_GE(mhz, band.lowerMHz) << typed;

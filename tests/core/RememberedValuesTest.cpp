@@ -26,14 +26,15 @@ TEST_P(Startup, TakesTheBandAndAlwaysModel58)
     EXPECT_EQ(LanguageIndex(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LastFreq, Startup,
-    testing::Values(StartCase{"FreshMachine", "", 240}, StartCase{"SmallBand", "248", 248},
-                    StartCase{"FirstBand", "238", 238}, StartCase{"Below", "237", 240},
-                    StartCase{"Above", "300", 240}, StartCase{"Letters", "abc", 240},
-                    StartCase{"TrailingText", "241 MHz", 241}, StartCase{"Blank", " ", 240},
-                    StartCase{"Huge", "99999999999999999999", 240}),
-    [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(LastFreq, Startup,
+                         testing::Values(StartCase{"FreshMachine", "", 240},
+                                         StartCase{"SmallBand", "248", 248},
+                                         StartCase{"FirstBand", "238", 238}, StartCase{"Below", "237", 240},
+                                         StartCase{"Above", "300", 240}, StartCase{"Letters", "abc", 240},
+                                         StartCase{"TrailingText", "241 MHz", 241},
+                                         StartCase{"Blank", " ", 240},
+                                         StartCase{"Huge", "99999999999999999999", 240}),
+                         [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST(ExitValues, AreDecimalTextsOfTheImageAndLanguage)
 {

@@ -107,18 +107,17 @@ TEST_P(ToneRead, NamesAListEntryOrNone)
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, ToneRead,
-    testing::Values(ReadTone{"Tone67", 0x70, 0x06, 260, "67.0"}, ReadTone{"Tone100", 0x00, 0x10, 260, "100.0"},
-                    ReadTone{"Tone254", 0x41, 0x25, 260, "254.1"}, ReadTone{"DcsNormal", 0x23, 0x80, 260, "D023N"},
-                    ReadTone{"DcsInverted", 0x54, 0xC7, 260, "D754I"},
-                    ReadTone{"DcsOnSmallBand", 0x23, 0x80, 38, "None"},
-                    ReadTone{"InvertedOnSmallBand", 0x54, 0xC7, 38, "None"},
-                    ReadTone{"BothZero", 0x00, 0x00, 260, "None"}, ReadTone{"HighFF", 0x12, 0xFF, 260, "None"},
-                    ReadTone{"KindOne", 0x12, 0x40, 260, "None"}, ReadTone{"Tone693", 0x93, 0x06, 260, "69.3"},
-                    ReadTone{"Tone693SmallBand", 0x93, 0x06, 38, "None"},
-                    ReadTone{"NotATone", 0x85, 0x09, 260, "None"}, ReadTone{"NotATone38", 0x85, 0x09, 38, "None"},
-                    ReadTone{"BadNibble", 0x7A, 0x06, 260, "None"},
-                    ReadTone{"UnknownDcsCode", 0x24, 0x80, 260, "None"},
-                    ReadTone{"DcsBadNibble", 0x2F, 0x80, 260, "None"}),
+    testing::Values(
+        ReadTone{"Tone67", 0x70, 0x06, 260, "67.0"}, ReadTone{"Tone100", 0x00, 0x10, 260, "100.0"},
+        ReadTone{"Tone254", 0x41, 0x25, 260, "254.1"}, ReadTone{"DcsNormal", 0x23, 0x80, 260, "D023N"},
+        ReadTone{"DcsInverted", 0x54, 0xC7, 260, "D754I"}, ReadTone{"DcsOnSmallBand", 0x23, 0x80, 38, "None"},
+        ReadTone{"InvertedOnSmallBand", 0x54, 0xC7, 38, "None"},
+        ReadTone{"BothZero", 0x00, 0x00, 260, "None"}, ReadTone{"HighFF", 0x12, 0xFF, 260, "None"},
+        ReadTone{"KindOne", 0x12, 0x40, 260, "None"}, ReadTone{"Tone693", 0x93, 0x06, 260, "69.3"},
+        ReadTone{"Tone693SmallBand", 0x93, 0x06, 38, "None"}, ReadTone{"NotATone", 0x85, 0x09, 260, "None"},
+        ReadTone{"NotATone38", 0x85, 0x09, 38, "None"}, ReadTone{"BadNibble", 0x7A, 0x06, 260, "None"},
+        ReadTone{"UnknownDcsCode", 0x24, 0x80, 260, "None"},
+        ReadTone{"DcsBadNibble", 0x2F, 0x80, 260, "None"}),
     [](const testing::TestParamInfo<ReadTone>& info) { return info.param.name; });
 
 }  // namespace

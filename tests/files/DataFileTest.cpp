@@ -105,7 +105,8 @@ TEST(DataFile, TruncatedAndCorruptedFilesNeverDecode)
 {
     const ByteBuffer file = EncodeDataFile(RandomImage(7));
     for (std::size_t length = 0; length < file.size(); length += 97) {
-        EXPECT_FALSE(DecodeDataFile(ByteBuffer(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length))))
+        EXPECT_FALSE(
+            DecodeDataFile(ByteBuffer(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length))))
             << length;
     }
     std::mt19937 random(11);

@@ -31,8 +31,8 @@ ByteBuffer Encoded(ByteBuffer buffer)
 
 TEST(EliminatePass, AbracadabraGivesTheWorkedPass)
 {
-    const ByteBuffer expected{0x00, 0x00, 0x06, 0x61, 0x00, 0x00, 0x05, 0x4A, 0x48,
-                              0x62, 0x72, 0x63, 0x64, 0x62, 0x72};
+    const ByteBuffer expected{0x00, 0x00, 0x06, 0x61, 0x00, 0x00, 0x05, 0x4A,
+                              0x48, 0x62, 0x72, 0x63, 0x64, 0x62, 0x72};
     EXPECT_EQ(ForcedPass(Bytes("abracadabra")), expected);
 }
 
@@ -71,12 +71,14 @@ TEST_P(GapCodes, RunLengthGivesTheExpectedCodesAndRestores)
     EXPECT_EQ(pass, input);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Gaps, GapCodes,
-    testing::Values(GapCase{0, {0x60}}, GapCase{5, {0x03}}, GapCase{7, {0x80, 0x40}}, GapCase{8, {0x81, 0x40}},
-                    GapCase{133, {0xFE, 0x40}}, GapCase{134, {0xFF, 0x60}}, GapCase{135, {0xFF, 0x30}},
-                    GapCase{268, {0xFF, 0xFF, 0x60}}),
-    [](const testing::TestParamInfo<GapCase>& info) { return "Gap" + std::to_string(info.param.gap); });
+INSTANTIATE_TEST_SUITE_P(Gaps, GapCodes,
+                         testing::Values(GapCase{0, {0x60}}, GapCase{5, {0x03}}, GapCase{7, {0x80, 0x40}},
+                                         GapCase{8, {0x81, 0x40}}, GapCase{133, {0xFE, 0x40}},
+                                         GapCase{134, {0xFF, 0x60}}, GapCase{135, {0xFF, 0x30}},
+                                         GapCase{268, {0xFF, 0xFF, 0x60}}),
+                         [](const testing::TestParamInfo<GapCase>& info) {
+                             return "Gap" + std::to_string(info.param.gap);
+                         });
 
 // Repeated gaps between sparse V bytes, through a forced pass and the whole file codec.
 class SparseRoundTrip : public testing::TestWithParam<int> {};
@@ -98,7 +100,9 @@ TEST_P(SparseRoundTrip, PassAndFileRestoreTheInput)
 }
 
 INSTANTIATE_TEST_SUITE_P(Gaps, SparseRoundTrip, testing::Values(1, 6, 7, 8, 13, 14, 133, 134, 135, 300),
-                         [](const testing::TestParamInfo<int>& info) { return "Gap" + std::to_string(info.param); });
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Gap" + std::to_string(info.param);
+                         });
 
 TEST(FileCodec, RandomBuffersRoundTrip)
 {
@@ -154,13 +158,12 @@ TEST_P(Acceptance, PassIsKeptOnlyWhenItPays)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rule, Acceptance,
-    testing::Values(AcceptanceCase{"LongerByOne", ByteBuffer(7, 0x33), true},
-                    AcceptanceCase{"LongerByTwo", ByteBuffer(6, 0x33), false},
-                    AcceptanceCase{"Longer1100Times", IsolatedValues(1100), true},
-                    AcceptanceCase{"Longer1099Times", IsolatedValues(1099), false}),
-    [](const testing::TestParamInfo<AcceptanceCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rule, Acceptance,
+                         testing::Values(AcceptanceCase{"LongerByOne", ByteBuffer(7, 0x33), true},
+                                         AcceptanceCase{"LongerByTwo", ByteBuffer(6, 0x33), false},
+                                         AcceptanceCase{"Longer1100Times", IsolatedValues(1100), true},
+                                         AcceptanceCase{"Longer1099Times", IsolatedValues(1099), false}),
+                         [](const testing::TestParamInfo<AcceptanceCase>& info) { return info.param.name; });
 
 // Malformed input is an error value, never a crash or an out-of-bounds access.
 struct BadInput {
@@ -180,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
     Garbage, DecodeBadInput,
     testing::Values(BadInput{"Empty", {}}, BadInput{"PassOnEmptyBody", {0x01}},
                     BadInput{"HeaderCut", {0x00, 0x00, 0x04, 0x61, 0x00, 0x01}},
-                    BadInput{"SectionALongerThanBuffer", {0x00, 0x00, 0x40, 0x61, 0x00, 0x00, 0x01, 0x40, 0x01}},
+                    BadInput{"SectionALongerThanBuffer",
+                             {0x00, 0x00, 0x40, 0x61, 0x00, 0x00, 0x01, 0x40, 0x01}},
                     BadInput{"SectionATooShort", {0x00, 0x00, 0x02, 0x61, 0x00, 0x00, 0x01, 0x40, 0x01}},
                     BadInput{"CodesRunOut", {0x00, 0x00, 0x05, 0x61, 0x00, 0x00, 0x09, 0x7F, 0x01}},
                     BadInput{"SectionBRunsOut", {0x00, 0x00, 0x05, 0x61, 0x00, 0x00, 0x01, 0x90, 0x62, 0x01}},

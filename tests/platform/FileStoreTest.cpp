@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 namespace {
 

@@ -35,7 +35,8 @@ void PrintHelp(std::ostream& out)
 {
     out << "Usage: zq915-cli COMMAND [ARGUMENTS]\n"
            "Works with ZQ-915 radio data files (.dat).\n\n";
-    for (const CliCommand& command : kCommands) out << "zq915-cli " << command.usage << '\n' << command.help << '\n';
+    for (const CliCommand& command : kCommands)
+        out << "zq915-cli " << command.usage << '\n' << command.help << '\n';
     out << "zq915-cli --help\n  Prints this text. \"zq915-cli COMMAND --help\" prints one command's text.\n\n"
            "Exit status 0 on success; 1 with a one-line message on stderr otherwise.\n";
 }

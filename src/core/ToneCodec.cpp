@@ -117,6 +117,24 @@ int CharValue(std::string_view text, std::size_t index)
     return std::isdigit(static_cast<unsigned char>(ch)) ? ch - '0' : 0;
 }
 
+struct TonePair {
+    std::uint8_t low;
+    std::uint8_t high;
+};
+
+TonePair EncodeTone(std::string_view text)
+{
+    if (text.empty() || text.front() == 'N' || text == "无") return {0xFF, 0xFF};
+    if (text.front() == 'D') {
+        return {static_cast<std::uint8_t>(CharValue(text, 2) * 16 + CharValue(text, 3)),
+                static_cast<std::uint8_t>((text.back() == 'N' ? 0x80 : 0xC0) + CharValue(text, 1))};
+    }
+    std::string tone(text);  // "67.0" -> "067.0": three digits, point, one digit
+    if (tone.size() == 4) tone.insert(tone.begin(), '0');
+    return {static_cast<std::uint8_t>(CharValue(tone, 2) * 16 + CharValue(tone, 4)),
+            static_cast<std::uint8_t>(CharValue(tone, 0) * 16 + CharValue(tone, 1))};
+}
+
 }  // namespace
 
 std::vector<std::string> FullToneList() { return WithNone(FullListTail()); }
@@ -142,28 +160,6 @@ std::string ChannelToneText(const MemoryImage& image, int column, int rowOffset,
     const int lowRow = layout::kDecodeLowRow + rowOffset;
     return ToneToText(image.at(lowRow, column), image.at(lowRow + 1, column), toneListLast);
 }
-
-namespace {
-
-struct TonePair {
-    std::uint8_t low;
-    std::uint8_t high;
-};
-
-TonePair EncodeTone(std::string_view text)
-{
-    if (text.empty() || text.front() == 'N' || text == "无") return {0xFF, 0xFF};
-    if (text.front() == 'D') {
-        return {static_cast<std::uint8_t>(CharValue(text, 2) * 16 + CharValue(text, 3)),
-                static_cast<std::uint8_t>((text.back() == 'N' ? 0x80 : 0xC0) + CharValue(text, 1))};
-    }
-    std::string tone(text);  // "67.0" -> "067.0": three digits, point, one digit
-    if (tone.size() == 4) tone.insert(tone.begin(), '0');
-    return {static_cast<std::uint8_t>(CharValue(tone, 2) * 16 + CharValue(tone, 4)),
-            static_cast<std::uint8_t>(CharValue(tone, 0) * 16 + CharValue(tone, 1))};
-}
-
-}  // namespace
 
 void StoreTone(MemoryImage& image, int column, std::string_view text, int rowOffset)
 {

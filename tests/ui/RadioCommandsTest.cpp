@@ -1,0 +1,226 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "CommandsFixture.h"
+#include "core/BandTable.h"
+#include "ui/main/CellEditing.h"
+#include "ui/main/DocumentState.h"
+#include "ui/main/GeneralPanel.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/RadioCommands.h"
+
+namespace {
+
+using Button = Prompter::Button;
+
+class RadioCommandsTest : public CommandsFixture {
+protected:
+    void SetUp() override
+    {
+        CommandsFixture::SetUp();
+        window->radioCommands().setPortFactory([this] { return std::make_unique<RadioModelPort>(line); });
+    }
+
+    void trigger(const char* action) { window->menus().action(QString::fromLatin1(action))->trigger(); }
+
+    // The radio holds `image` at addresses 0x000..0x83F.
+    void LoadRadio(const MemoryImage& image)
+    {
+        for (int a = 0; a < RadioModel::kMemorySize; ++a) line.radio.memory()[a] = image.atAddress(a);
+    }
+    // The transfer window runs for real, modally, until it closes itself.
+    void RunTransferWindow()
+    {
+        prompter.dialogScripts.push_back([](QDialog& dialog) { return dialog.exec(); });
+    }
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> out;
+        for (const QString& t : prompter.texts()) out.push_back(t.toStdString());
+        return out;
+    }
+
+    FakeLine line;
+};
+
+TEST_F(RadioCommandsTest, CompletedReadReplacesTheDocumentAndCountsAsSaved)
+{
+    MemoryImage radioImage = freshImage;
+    PutChannel(radioImage, 1, "245.12500", "246.00000");
+    PutChannel(radioImage, 128, "259.99000");
+    PutChannel(radioImage, 3, "150.00000");  // outside the band: erased when shown
+    LoadRadio(radioImage);
+    EditChannel(5, "241.00000");
+
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    trigger("mnuProgram_Read");
+
+    ASSERT_GE(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[0].text.toStdString(), "Read data from radio.\r\nDo you wish to continue?");
+    EXPECT_EQ(prompter.asked[0].title.toStdString(), "ZQ-915");
+    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Question);
+    EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::OkCancel);
+    EXPECT_EQ(prompter.asked.back().text.toStdString(), "Reading completed!");
+    EXPECT_EQ(prompter.dialogsShown, std::vector<QString>{QStringLiteral("frmClone")});
+    EXPECT_EQ(state.transferMode, 0);
+    EXPECT_EQ(line.opened, QStringList({QStringLiteral("COM1"), QStringLiteral("COM1")}));
+
+    EXPECT_EQ(grid().cellText(1, ChannelGrid::kRxFreqCol), "245.12500");
+    EXPECT_EQ(grid().cellText(1, ChannelGrid::kTxFreqCol), "246.00000");
+    EXPECT_EQ(grid().cellText(128, ChannelGrid::kRxFreqCol), "259.99000");
+    EXPECT_TRUE(grid().cellEmpty(5, ChannelGrid::kRxFreqCol));
+    EXPECT_TRUE(grid().cellEmpty(3, ChannelGrid::kRxFreqCol));
+    EXPECT_EQ(state.memoryImage.at(layout::kRxFreqRow, 2), layout::kEmpty);
+    for (int a : {0x000, 0x7FF, 0x83F}) EXPECT_EQ(state.memoryImage.atAddress(a), radioImage.atAddress(a)) << a;
+    EXPECT_FALSE(IsModified(state));
+    EXPECT_EQ(window->windowTitle().toStdString(), BuildTitle("Untitled"));
+}
+
+TEST_F(RadioCommandsTest, ReadOfASmallBandRadioSwitchesTheLayout)
+{
+    MemoryImage radioImage = freshImage;
+    radioImage.set(layout::kBandRow, layout::kRadioColumn, kSmallBandCode);
+    PutChannel(radioImage, 2, "446.00625");
+    LoadRadio(radioImage);
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    window->radioCommands().Read();
+
+    EXPECT_EQ(grid().rowCount(), 8);
+    EXPECT_EQ(window->cellEditing().toneEditor()->count(), 39);
+    EXPECT_EQ(window->generalPanel().cboGenFreq->currentIndex(), 10);
+    EXPECT_EQ(state.bandUpperMHz, 447);
+    EXPECT_EQ(grid().cellText(2, ChannelGrid::kRxFreqCol), "446.00625");
+    EXPECT_FALSE(IsModified(state));
+}
+
+TEST_F(RadioCommandsTest, IncompleteReadLeavesTheDocumentAndItsUnsavedChanges)
+{
+    MemoryImage radioImage = freshImage;
+    PutChannel(radioImage, 1, "255.00000");
+    LoadRadio(radioImage);
+    line.radio.addFault({RadioModel::FaultKind::HangUp, 2 + 100});
+    EditChannel(1, "241.00000");
+    const MemoryImage before = state.memoryImage;
+
+    prompter.answers = {Button::Ok, Button::Cancel};  // go ahead; Cancel at "Check Connection"
+    RunTransferWindow();
+    window->radioCommands().Read();
+
+    EXPECT_EQ(Texts()[1], "Check Connection. Retry or Cancel?");
+    EXPECT_EQ(state.memoryImage, before);
+    EXPECT_TRUE(IsModified(state));
+    EXPECT_EQ(grid().cellText(1, ChannelGrid::kRxFreqCol), "241.00000");
+}
+
+TEST_F(RadioCommandsTest, CompletedWriteSendsTheDocumentAndTakesNoSnapshot)
+{
+    EditChannel(7, "247.50000");
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    trigger("mnuProgram_Write");
+
+    EXPECT_EQ(prompter.asked[0].text.toStdString(), "Write data to radio.\r\nDo you wish to continue?");
+    EXPECT_EQ(prompter.asked.back().text.toStdString(), "Writing completed!");
+    EXPECT_EQ(state.transferMode, 1);
+    for (int a = 0; a < RadioModel::kMemorySize; ++a) {
+        ASSERT_EQ(line.radio.memory()[a], state.memoryImage.atAddress(a)) << a;
+    }
+    EXPECT_TRUE(IsModified(state));
+}
+
+struct CommandCase {
+    const char* name;
+    const char* action;
+};
+
+class PortProbe : public RadioCommandsTest, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(PortProbe, UnusablePortIsReportedBeforeAnyQuestion)
+{
+    line.refuseOpen = true;
+    state.transferMode = 7;
+    trigger(GetParam().action);
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].text.toStdString(), "Cannot Open Communication Port.");
+    EXPECT_EQ(prompter.asked[0].title.toStdString(), "ZQ-915");
+    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Critical);
+    EXPECT_TRUE(prompter.dialogsShown.empty());
+    EXPECT_EQ(state.transferMode, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, PortProbe,
+                         ::testing::Values(CommandCase{"Read", "mnuProgram_Read"},
+                                           CommandCase{"Write", "mnuProgram_Write"},
+                                           CommandCase{"Test", "mnuProgram_Test"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class CancelledQuestion : public RadioCommandsTest, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(CancelledQuestion, OpensNothingAndKeepsTheTransferMode)
+{
+    state.transferMode = 2;
+    prompter.answers = {Button::Cancel};
+    trigger(GetParam().action);
+    EXPECT_EQ(prompter.asked.size(), 1u);
+    EXPECT_TRUE(prompter.dialogsShown.empty());
+    EXPECT_EQ(state.transferMode, 2);
+    EXPECT_EQ(line.opened.size(), 1);  // the probe only
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CancelledQuestion,
+                         ::testing::Values(CommandCase{"Read", "mnuProgram_Read"},
+                                           CommandCase{"Write", "mnuProgram_Write"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RadioCommandsTest, TuningOpensTheTestWindowWithoutAQuestion)
+{
+    prompter.dialogScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "Form1");
+        return int(QDialog::Rejected);
+    });
+    trigger("mnuProgram_Test");
+    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_EQ(prompter.dialogsShown, std::vector<QString>{QStringLiteral("frmTest")});
+    EXPECT_EQ(state.transferMode, 2);
+}
+
+TEST_F(RadioCommandsTest, PortChosenInTheDialogIsTheOneTransfersOpen)
+{
+    prompter.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("optCOM_2"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        return dialog.result();
+    });
+    trigger("mnuSetup_CommPort");
+    EXPECT_EQ(prompter.dialogsShown, std::vector<QString>{QStringLiteral("frmCommPort")});
+    EXPECT_EQ(state.commPortNumber, 3);
+
+    prompter.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("cboDevice"))->setEditText(QStringLiteral("/dev/pts/5"));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        return dialog.result();
+    });
+    trigger("mnuSetup_CommPort");
+    EXPECT_TRUE(state.commPortDevice.empty());
+
+    prompter.answers = {Button::Cancel};
+    trigger("mnuProgram_Read");
+    EXPECT_EQ(line.opened, QStringList{QStringLiteral("COM3")});
+
+    prompter.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("cboDevice"))->setEditText(QStringLiteral("/dev/pts/5"));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        return dialog.result();
+    });
+    trigger("mnuSetup_CommPort");
+    prompter.answers = {Button::Cancel};
+    trigger("mnuProgram_Write");
+    EXPECT_EQ(line.opened.last(), QStringLiteral("/dev/pts/5"));
+}
+
+}  // namespace

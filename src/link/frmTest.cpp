@@ -89,6 +89,7 @@ QGroupBox* frmTest::buildPanel(int panel)
     for (int i = 0; i < 4; ++i) {
         Label1[k + i] = named(new QLabel(frame), indexed("Label1", k + i));
         Text1[k + i] = named(new QLineEdit(frame), indexed("Text1", k + i));
+        Text1[k + i]->setMinimumWidth(90);
         Option1[k + i] = named(new QRadioButton(frame), indexed("Option1", k + i));
         grid->addWidget(Label1[k + i], i, 0);
         grid->addWidget(Text1[k + i], i, 1);
@@ -104,6 +105,7 @@ QGroupBox* frmTest::buildPanel(int panel)
         }
         grid->addLayout(row, 2 + pair, 2);
     }
+    grid->setColumnStretch(1, 1);
     Option1[k + 2]->setText(QStringLiteral("6.25KHZ"));
     Option1[k + 3]->setText(QStringLiteral("5.00KHZ"));
     return frame;

@@ -55,8 +55,8 @@ bool Report(const char* name, int wireBytes, const std::vector<double>& seconds)
             std::printf("%s: transfer failed\n", name);
             return false;
         }
-        std::printf("%s: %.3f s measured, %.3f s on the wire (%d bytes), ratio %.3f\n", name, s, limit, wireBytes,
-                    s / limit);
+        std::printf("%s: %.3f s measured, %.3f s on the wire (%d bytes), ratio %.3f\n", name, s, limit,
+                    wireBytes, s / limit);
     }
     const double best = *std::min_element(seconds.begin(), seconds.end());
     std::printf("%s best: %.3f s, ratio %.3f\n", name, best, best / limit);

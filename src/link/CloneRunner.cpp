@@ -59,12 +59,15 @@ void CloneRunner::apply(const CloneSession::Actions& actions)
         sent = m_port.write(bytes);
     }
     switch (actions.deadline) {
-    case CloneSession::Deadline::Arm:
-        // A message that could not even be queued is a reply that will never come.
-        m_deadline.start(sent ? m_deadlineMs : 0);
-        break;
-    case CloneSession::Deadline::Stop: m_deadline.stop(); break;
-    case CloneSession::Deadline::Keep: break;
+        case CloneSession::Deadline::Arm:
+            // A message that could not even be queued is a reply that will never come.
+            m_deadline.start(sent ? m_deadlineMs : 0);
+            break;
+        case CloneSession::Deadline::Stop:
+            m_deadline.stop();
+            break;
+        case CloneSession::Deadline::Keep:
+            break;
     }
     if (!sent && m_portFailure.isEmpty()) m_portFailure = m_port.errorText();
     if (actions.progressChanged)
@@ -100,7 +103,7 @@ void CloneRunner::closeIfOver()
         [this, state] {
             Q_EMIT finished(state == CloneSession::State::Completed ? Outcome::Completed
                             : state == CloneSession::State::Refused ? Outcome::Refused
-                                                                     : Outcome::Cancelled);
+                                                                    : Outcome::Cancelled);
         },
         Qt::QueuedConnection);
 }

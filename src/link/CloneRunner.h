@@ -22,8 +22,8 @@ public:
     enum class Outcome { Completed, Refused, Cancelled };
 
     // `portName` is what SerialPort::open() takes. The image is copied.
-    CloneRunner(SerialPort& port, QString portName, CloneSession::Direction direction, const MemoryImage& image,
-                QObject* parent = nullptr);
+    CloneRunner(SerialPort& port, QString portName, CloneSession::Direction direction,
+                const MemoryImage& image, QObject* parent = nullptr);
     ~CloneRunner() override;
 
     // Opens the port unless it is already open. False if it cannot be opened.

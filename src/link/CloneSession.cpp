@@ -65,8 +65,9 @@ CloneSession::Actions CloneSession::deadlineExpired()
     Actions actions;
     if (m_state != State::Running) return actions;
     abortToPrompt(actions, "step " + std::to_string(m_step) + " (" + currentMessageName() + "): awaited " +
-                               std::to_string(awaitedLength()) + " bytes within " + std::to_string(kDeadlineMs) +
-                               " ms, received " + std::to_string(m_queue.size()));
+                               std::to_string(awaitedLength()) + " bytes within " +
+                               std::to_string(kDeadlineMs) + " ms, received " +
+                               std::to_string(m_queue.size()));
     return actions;
 }
 
@@ -118,7 +119,8 @@ std::array<std::uint8_t, 8> CloneSession::expectedIdentification() const
 std::vector<std::uint8_t> CloneSession::readBlockMessage(int block)
 {
     const int address = block * kBlockSize;
-    return {'R', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF), kBlockSize};
+    return {'R', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
+            kBlockSize};
 }
 
 std::vector<std::uint8_t> CloneSession::writeBlockMessage(int block) const
@@ -147,7 +149,8 @@ std::string CloneSession::currentMessageName() const
     if (m_ackPhase) {
         if (m_step == 0) return "handshake";
         if (m_step == kStepCount) return "end";
-        if (m_direction == Direction::Write && m_step >= 2) return "write block " + std::to_string(m_step - 2);
+        if (m_direction == Direction::Write && m_step >= 2)
+            return "write block " + std::to_string(m_step - 2);
         return "acknowledge";
     }
     if (m_step == 1) return "identify";

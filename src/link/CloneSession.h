@@ -22,12 +22,12 @@ public:
     enum class Direction { Read, Write };
 
     enum class State {
-        Idle,         // start() not called yet
-        Running,      // a reply is awaited
-        Prompting,    // "Check Connection" question open; input ignored, nothing sent
-        Completed,    // End sent after the last block
-        Refused,      // identification mismatch; End sent
-        Cancelled,    // Cancel answered; End sent
+        Idle,       // start() not called yet
+        Running,    // a reply is awaited
+        Prompting,  // "Check Connection" question open; input ignored, nothing sent
+        Completed,  // End sent after the last block
+        Refused,    // identification mismatch; End sent
+        Cancelled,  // Cancel answered; End sent
     };
 
     enum class Deadline { Keep, Arm, Stop };

@@ -83,8 +83,9 @@ void frmClone::showEvent(QShowEvent* event)
 
 void frmClone::onCheckConnection()
 {
-    const Prompter::Button answer = m_prompter.message(this, QText(1607), QText(1113), Prompter::Icon::Critical,
-                                                       Prompter::Buttons::RetryCancel, Prompter::Button::Retry);
+    const Prompter::Button answer =
+        m_prompter.message(this, QText(1607), QText(1113), Prompter::Icon::Critical,
+                           Prompter::Buttons::RetryCancel, Prompter::Button::Retry);
     m_runner.answerPrompt(answer == Prompter::Button::Retry);
 }
 
@@ -92,23 +93,25 @@ void frmClone::onFinished(CloneRunner::Outcome outcome)
 {
     m_over = true;
     switch (outcome) {
-    case CloneRunner::Outcome::Completed:
-        setResult(QDialog::Accepted);
-        hide();
-        if (DirectionOf(m_state) == CloneSession::Direction::Read) {
-            m_state.memoryImage = m_runner.session().image();
-            m_readCompleted = true;
-            if (m_readCommitted) m_readCommitted();
-            ShowNotice(m_prompter, parentWidget(), QText(1608), kProductTag, Prompter::Icon::Information);
-        } else {
-            ShowNotice(m_prompter, parentWidget(), QText(1609), kProductTag, Prompter::Icon::Information);
-        }
-        accept();
-        break;
-    case CloneRunner::Outcome::Refused:
-        ShowNotice(m_prompter, this, QText(1638), QText(1113), Prompter::Icon::None);
-        done(QDialog::Rejected);
-        break;
-    case CloneRunner::Outcome::Cancelled: done(QDialog::Rejected); break;
+        case CloneRunner::Outcome::Completed:
+            setResult(QDialog::Accepted);
+            hide();
+            if (DirectionOf(m_state) == CloneSession::Direction::Read) {
+                m_state.memoryImage = m_runner.session().image();
+                m_readCompleted = true;
+                if (m_readCommitted) m_readCommitted();
+                ShowNotice(m_prompter, parentWidget(), QText(1608), kProductTag, Prompter::Icon::Information);
+            } else {
+                ShowNotice(m_prompter, parentWidget(), QText(1609), kProductTag, Prompter::Icon::Information);
+            }
+            accept();
+            break;
+        case CloneRunner::Outcome::Refused:
+            ShowNotice(m_prompter, this, QText(1638), QText(1113), Prompter::Icon::None);
+            done(QDialog::Rejected);
+            break;
+        case CloneRunner::Outcome::Cancelled:
+            done(QDialog::Rejected);
+            break;
     }
 }

@@ -32,9 +32,10 @@ bool QtSerialPort::open(const QString& name)
         m_error = QStringLiteral("%1: %2").arg(device, m_port.errorString());
         return false;
     }
-    const bool configured = m_port.setBaudRate(QSerialPort::Baud9600) && m_port.setDataBits(QSerialPort::Data8) &&
-                            m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
-                            m_port.setFlowControl(QSerialPort::NoFlowControl);
+    const bool configured =
+        m_port.setBaudRate(QSerialPort::Baud9600) && m_port.setDataBits(QSerialPort::Data8) &&
+        m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
+        m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         m_error = QStringLiteral("%1: %2").arg(device, m_port.errorString());
         m_port.close();

@@ -61,9 +61,9 @@ TEST_P(CompleteTransfer, WriteLeavesTheImageInTheRadio)
     EXPECT_EQ(loop.session.image(), image);
 }
 
-INSTANTIATE_TEST_SUITE_P(Chunks, CompleteTransfer, ::testing::Values(0u, 1u, 5u),
-                         [](const auto& info) { return info.param == 0 ? std::string("WholeReplies")
-                                                                       : "Chunks" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Chunks, CompleteTransfer, ::testing::Values(0u, 1u, 5u), [](const auto& info) {
+    return info.param == 0 ? std::string("WholeReplies") : "Chunks" + std::to_string(info.param);
+});
 
 // --- exact byte streams -----------------------------------------------------
 
@@ -78,7 +78,8 @@ TEST(CloneWire, ReadSendsHandshakeIdentifyThenReadAndAcknowledgePerBlock)
     Bytes expected = kHandshakeIdentify;
     expected.push_back(0x06);
     for (int n = 0; n < 264; ++n) {
-        const Bytes block = {'R', static_cast<std::uint8_t>(n / 32), static_cast<std::uint8_t>(n % 32 * 8), 0x08, 0x06};
+        const Bytes block = {'R', static_cast<std::uint8_t>(n / 32), static_cast<std::uint8_t>(n % 32 * 8),
+                             0x08, 0x06};
         expected.insert(expected.end(), block.begin(), block.end());
     }
     expected.push_back('E');
@@ -87,7 +88,9 @@ TEST(CloneWire, ReadSendsHandshakeIdentifyThenReadAndAcknowledgePerBlock)
 
     // The addresses the radio saw: 00 00, 00 F8 (block 31), 01 00 (block 32), 08 38 (last).
     const auto& reads = radio.messages();
-    const auto blockAt = [&](int n) { return Bytes(reads[3 + 2 * n].begin() + 1, reads[3 + 2 * n].begin() + 3); };
+    const auto blockAt = [&](int n) {
+        return Bytes(reads[3 + 2 * n].begin() + 1, reads[3 + 2 * n].begin() + 3);
+    };
     EXPECT_EQ(blockAt(0), (Bytes{0x00, 0x00}));
     EXPECT_EQ(blockAt(31), (Bytes{0x00, 0xF8}));
     EXPECT_EQ(blockAt(32), (Bytes{0x01, 0x00}));
@@ -105,7 +108,8 @@ TEST(CloneWire, WriteSendsBlocksWithoutAcknowledgesBetweenThem)
     Bytes expected = kHandshakeIdentify;
     expected.push_back(0x06);
     for (int n = 0; n < 264; ++n) {
-        expected.insert(expected.end(), {'W', static_cast<std::uint8_t>(n / 32), static_cast<std::uint8_t>(n % 32 * 8), 0x08});
+        expected.insert(expected.end(), {'W', static_cast<std::uint8_t>(n / 32),
+                                         static_cast<std::uint8_t>(n % 32 * 8), 0x08});
         const int column = n / 2;
         const int rowBase = n % 2 * 8;
         for (int k = 0; k < 8; ++k) expected.push_back(image.at(rowBase + k, column));
@@ -211,24 +215,25 @@ TEST_P(CloneFault, CancelSendsEndAndStops)
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CloneFault,
-    ::testing::Values(FaultCase{"ReadNoHandshakeReply", Direction::Read, RadioModel::FaultKind::NoReply, 0},
-                      FaultCase{"ReadHandshakeWrongAck", Direction::Read, RadioModel::FaultKind::WrongAck, 0},
-                      FaultCase{"ReadNoIdentification", Direction::Read, RadioModel::FaultKind::NoReply, 1},
-                      FaultCase{"ReadShortIdentification", Direction::Read, RadioModel::FaultKind::ShortReply, 1},
-                      FaultCase{"ReadWrongAckAfterIdentify", Direction::Read, RadioModel::FaultKind::WrongAck, 1},
-                      FaultCase{"ReadNoBlockReply", Direction::Read, RadioModel::FaultKind::NoReply, 50},
-                      FaultCase{"ReadShortBlock", Direction::Read, RadioModel::FaultKind::ShortReply, 50},
-                      FaultCase{"ReadWrongBlockAck", Direction::Read, RadioModel::FaultKind::WrongAck, 100},
-                      FaultCase{"ReadLateLastBlock", Direction::Read, RadioModel::FaultKind::LateReply, 265},
-                      FaultCase{"ReadHangUp", Direction::Read, RadioModel::FaultKind::HangUp, 130},
-                      FaultCase{"ReadExtraByteAfterBlock", Direction::Read, RadioModel::FaultKind::ExtraBytes, 30},
-                      FaultCase{"WriteNoHandshakeReply", Direction::Write, RadioModel::FaultKind::NoReply, 0},
-                      FaultCase{"WriteWrongAckAfterIdentify", Direction::Write, RadioModel::FaultKind::WrongAck, 1},
-                      FaultCase{"WriteNoBlockAck", Direction::Write, RadioModel::FaultKind::NoReply, 102},
-                      FaultCase{"WriteWrongBlockAck", Direction::Write, RadioModel::FaultKind::WrongAck, 200},
-                      FaultCase{"WriteLateFirstBlock", Direction::Write, RadioModel::FaultKind::LateReply, 2},
-                      FaultCase{"WriteHangUp", Direction::Write, RadioModel::FaultKind::HangUp, 265},
-                      FaultCase{"WriteExtraByteAfterBlock", Direction::Write, RadioModel::FaultKind::ExtraBytes, 7, 8}),
+    ::testing::Values(
+        FaultCase{"ReadNoHandshakeReply", Direction::Read, RadioModel::FaultKind::NoReply, 0},
+        FaultCase{"ReadHandshakeWrongAck", Direction::Read, RadioModel::FaultKind::WrongAck, 0},
+        FaultCase{"ReadNoIdentification", Direction::Read, RadioModel::FaultKind::NoReply, 1},
+        FaultCase{"ReadShortIdentification", Direction::Read, RadioModel::FaultKind::ShortReply, 1},
+        FaultCase{"ReadWrongAckAfterIdentify", Direction::Read, RadioModel::FaultKind::WrongAck, 1},
+        FaultCase{"ReadNoBlockReply", Direction::Read, RadioModel::FaultKind::NoReply, 50},
+        FaultCase{"ReadShortBlock", Direction::Read, RadioModel::FaultKind::ShortReply, 50},
+        FaultCase{"ReadWrongBlockAck", Direction::Read, RadioModel::FaultKind::WrongAck, 100},
+        FaultCase{"ReadLateLastBlock", Direction::Read, RadioModel::FaultKind::LateReply, 265},
+        FaultCase{"ReadHangUp", Direction::Read, RadioModel::FaultKind::HangUp, 130},
+        FaultCase{"ReadExtraByteAfterBlock", Direction::Read, RadioModel::FaultKind::ExtraBytes, 30},
+        FaultCase{"WriteNoHandshakeReply", Direction::Write, RadioModel::FaultKind::NoReply, 0},
+        FaultCase{"WriteWrongAckAfterIdentify", Direction::Write, RadioModel::FaultKind::WrongAck, 1},
+        FaultCase{"WriteNoBlockAck", Direction::Write, RadioModel::FaultKind::NoReply, 102},
+        FaultCase{"WriteWrongBlockAck", Direction::Write, RadioModel::FaultKind::WrongAck, 200},
+        FaultCase{"WriteLateFirstBlock", Direction::Write, RadioModel::FaultKind::LateReply, 2},
+        FaultCase{"WriteHangUp", Direction::Write, RadioModel::FaultKind::HangUp, 265},
+        FaultCase{"WriteExtraByteAfterBlock", Direction::Write, RadioModel::FaultKind::ExtraBytes, 7, 8}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A trailing byte after the handshake acknowledge becomes the first byte of

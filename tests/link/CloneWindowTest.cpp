@@ -124,7 +124,8 @@ TEST_F(CloneWindow, ModelMismatchSaysSoWithoutAskingAndChangesNothing)
     EXPECT_EQ(prompter.asked[0].title, "Error");
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::None);
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::Ok);
-    EXPECT_EQ(port.sent, QByteArray("\x02PROGRAM\x02" "E"));
+    EXPECT_EQ(port.sent, QByteArray("\x02PROGRAM\x02"
+                                    "E"));
     EXPECT_EQ(radio.memory(), PatternMemory(11));
 }
 
@@ -151,7 +152,8 @@ TEST_F(CloneWindow, RetryWithThePortStillGoneAsksAgain)
     frmClone window(state, prompter, port);
 
     EXPECT_EQ(run(window), QDialog::Rejected);
-    EXPECT_EQ(texts(), (QStringList{"Check Connection. Retry or Cancel?", "Check Connection. Retry or Cancel?"}));
+    EXPECT_EQ(texts(),
+              (QStringList{"Check Connection. Retry or Cancel?", "Check Connection. Retry or Cancel?"}));
     EXPECT_EQ(state.memoryImage, before);
 }
 
@@ -173,11 +175,12 @@ TEST_F(CloneWindow, ClosingTheWindowMidReadSendsEndAndKeepsTheDocument)
     state.transferMode = 0;
     frmClone window(state, prompter, port);
     bool closing = false;
-    QObject::connect(&window.runner(), &CloneRunner::progressChanged, &window, [&](int value, const QString&) {
-        if (value != 10 || closing) return;
-        closing = true;
-        QTimer::singleShot(0, &window, [&window] { window.reject(); });
-    });
+    QObject::connect(&window.runner(), &CloneRunner::progressChanged, &window,
+                     [&](int value, const QString&) {
+                         if (value != 10 || closing) return;
+                         closing = true;
+                         QTimer::singleShot(0, &window, [&window] { window.reject(); });
+                     });
 
     EXPECT_EQ(run(window), QDialog::Rejected);
     EXPECT_TRUE(prompter.asked.empty());
@@ -216,14 +219,17 @@ class PortNames : public ::testing::TestWithParam<PortNameCase> {};
 
 TEST_P(PortNames, ComNamesPickDetectedDevicesUsbFirstOthersPassThrough)
 {
-    const QList<DetectedPort> detected = {{"/dev/ttyUSB0", "", true}, {"/dev/ttyACM0", "", true}, {"/dev/ttyS0", "", false}};
+    const QList<DetectedPort> detected = {
+        {"/dev/ttyUSB0", "", true}, {"/dev/ttyACM0", "", true}, {"/dev/ttyS0", "", false}};
     EXPECT_EQ(SystemPortName(GetParam().name, detected), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mapping, PortNames,
-                         ::testing::Values(PortNameCase{"COM1", "/dev/ttyUSB0"}, PortNameCase{"COM3", "/dev/ttyS0"},
-                                           PortNameCase{"COM4", ""}, PortNameCase{"COM5", "COM5"},
-                                           PortNameCase{"/dev/pts/4", "/dev/pts/4"}, PortNameCase{"com1", "com1"}),
+                         ::testing::Values(PortNameCase{"COM1", "/dev/ttyUSB0"},
+                                           PortNameCase{"COM3", "/dev/ttyS0"}, PortNameCase{"COM4", ""},
+                                           PortNameCase{"COM5", "COM5"},
+                                           PortNameCase{"/dev/pts/4", "/dev/pts/4"},
+                                           PortNameCase{"com1", "com1"}),
                          [](const auto& info) {
                              std::string name;
                              for (const char* p = info.param.name; *p; ++p)

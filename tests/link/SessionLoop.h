@@ -25,7 +25,7 @@ struct SessionLoop {
 
     std::vector<std::uint8_t> sent;  // every byte the program sent, in order
     std::vector<CloneSession::Notice> notices;
-    std::vector<std::string> labels;  // the label after every progress change
+    std::vector<std::string> labels;    // the label after every progress change
     std::vector<std::string> failures;  // failureDetail() at every prompt
     bool deadlineArmed = false;
 
@@ -79,7 +79,8 @@ struct SessionLoop {
         if (actions.deadline == CloneSession::Deadline::Stop) deadlineArmed = false;
         if (actions.progressChanged) labels.push_back(session.progressLabel());
         if (actions.notice != CloneSession::Notice::None) notices.push_back(actions.notice);
-        if (actions.notice == CloneSession::Notice::CheckConnection) failures.push_back(session.failureDetail());
+        if (actions.notice == CloneSession::Notice::CheckConnection)
+            failures.push_back(session.failureDetail());
     }
 
 private:

@@ -47,7 +47,8 @@ MemoryImage DocumentImage()
     MemoryImage image;
     for (int i = 0; i < MemoryImage::kSize; ++i) image.bytes()[i] = static_cast<std::uint8_t>(i * 5 + 1);
     // The identification of a blank radio.
-    for (int r = 0; r < layout::kIdentBytes; ++r) image.set(layout::kIdentFirstRow + r, layout::kRadioColumn, 0xFF);
+    for (int r = 0; r < layout::kIdentBytes; ++r)
+        image.set(layout::kIdentFirstRow + r, layout::kRadioColumn, 0xFF);
     return image;
 }
 

@@ -75,7 +75,8 @@ void PtyRadio::run(const std::atomic<bool>& stop)
 
         long long wait = kPollNanoseconds;
         if (!pending.empty()) wait = std::min(wait, pending.front().due - now);
-        const timespec timeout{static_cast<time_t>(wait / 1'000'000'000LL), static_cast<long>(wait % 1'000'000'000LL)};
+        const timespec timeout{static_cast<time_t>(wait / 1'000'000'000LL),
+                               static_cast<long>(wait % 1'000'000'000LL)};
         pollfd fd{m_master, POLLIN, 0};
         if (ppoll(&fd, 1, &timeout, nullptr) <= 0 || !(fd.revents & POLLIN)) continue;
 
@@ -88,7 +89,8 @@ void PtyRadio::run(const std::atomic<bool>& stop)
         for (RadioModel::Reply& reply : m_model.receive({buffer, static_cast<std::size_t>(count)})) {
             long long due = arrived;
             if (m_options.paced) {
-                outputEnd = std::max(inputEnd, outputEnd) + static_cast<long long>(reply.bytes.size()) * kByteNanoseconds;
+                outputEnd = std::max(inputEnd, outputEnd) +
+                            static_cast<long long>(reply.bytes.size()) * kByteNanoseconds;
                 due = outputEnd;
             }
             if (reply.late) due += kLateNanoseconds;

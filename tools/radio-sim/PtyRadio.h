@@ -18,7 +18,7 @@ public:
     };
 
     static constexpr long kByteNanoseconds = 10L * 1'000'000'000L / 9600;  // about 1.04 ms
-    static constexpr long kLateNanoseconds = 800'000'000L;  // well past the program's 500 ms
+    static constexpr long kLateNanoseconds = 800'000'000L;                 // well past the program's 500 ms
 
     PtyRadio(RadioModel& model, Options options);
     ~PtyRadio();

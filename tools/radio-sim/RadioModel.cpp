@@ -38,11 +38,13 @@ std::vector<RadioModel::Reply> RadioModel::receive(std::span<const std::uint8_t>
         if (m_input.size() - used < static_cast<std::size_t>(length)) break;
         const std::vector<std::uint8_t> message(first, first + length);
         bool valid = true;
-        if (message[0] == kHandshake[0]) valid = std::equal(kHandshake.begin(), kHandshake.end(), message.begin());
+        if (message[0] == kHandshake[0])
+            valid = std::equal(kHandshake.begin(), kHandshake.end(), message.begin());
         if (message[0] == 'M') valid = message[1] == 0x02;
         if (message[0] == 'R' || message[0] == 'W') {
             const int address = message[1] << 8 | message[2];
-            valid = message[3] == kBlockSize && address % kBlockSize == 0 && address + kBlockSize <= kMemorySize;
+            valid =
+                message[3] == kBlockSize && address % kBlockSize == 0 && address + kBlockSize <= kMemorySize;
         }
         if (!valid) {
             ++used;  // resynchronise on the next byte
@@ -59,13 +61,20 @@ std::vector<RadioModel::Reply> RadioModel::receive(std::span<const std::uint8_t>
 int RadioModel::messageLength(std::uint8_t first)
 {
     switch (first) {
-    case 0x02: return static_cast<int>(kHandshake.size());
-    case 'M': return 2;
-    case kAck: return 1;
-    case 'R': return 4;
-    case 'W': return 4 + kBlockSize;
-    case 'E': return 1;
-    default: return 0;
+        case 0x02:
+            return static_cast<int>(kHandshake.size());
+        case 'M':
+            return 2;
+        case kAck:
+            return 1;
+        case 'R':
+            return 4;
+        case 'W':
+            return 4 + kBlockSize;
+        case 'E':
+            return 1;
+        default:
+            return 0;
     }
 }
 
@@ -96,23 +105,26 @@ std::optional<RadioModel::Reply> RadioModel::answer(const std::vector<std::uint8
     Reply reply;
     bool isAck = true;
     switch (kind) {
-    case 'M': {
-        isAck = false;
-        const Identification ident = identification();
-        reply.bytes.assign(ident.begin(), ident.end());
-        if (takeFault(FaultKind::WrongIdent)) reply.bytes[0] = static_cast<std::uint8_t>(~reply.bytes[0]);
-        break;
-    }
-    case 'R':
-        isAck = false;
-        reply.bytes.assign(message.begin(), message.begin() + 4);  // header: the request echoed
-        reply.bytes.insert(reply.bytes.end(), m_memory.begin() + address, m_memory.begin() + address + kBlockSize);
-        break;
-    case 'W':
-        std::copy(message.begin() + 4, message.end(), m_memory.begin() + address);
-        reply.bytes = {kAck};
-        break;
-    default: reply.bytes = {kAck}; break;
+        case 'M': {
+            isAck = false;
+            const Identification ident = identification();
+            reply.bytes.assign(ident.begin(), ident.end());
+            if (takeFault(FaultKind::WrongIdent)) reply.bytes[0] = static_cast<std::uint8_t>(~reply.bytes[0]);
+            break;
+        }
+        case 'R':
+            isAck = false;
+            reply.bytes.assign(message.begin(), message.begin() + 4);  // header: the request echoed
+            reply.bytes.insert(reply.bytes.end(), m_memory.begin() + address,
+                               m_memory.begin() + address + kBlockSize);
+            break;
+        case 'W':
+            std::copy(message.begin() + 4, message.end(), m_memory.begin() + address);
+            reply.bytes = {kAck};
+            break;
+        default:
+            reply.bytes = {kAck};
+            break;
     }
 
     if (isAck && takeFault(FaultKind::WrongAck)) reply.bytes = {kNak};

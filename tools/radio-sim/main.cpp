@@ -56,9 +56,9 @@ bool parseFault(const std::string& text, RadioModel::Fault& out)
         RadioModel::FaultKind kind;
     };
     static const Kind kinds[] = {
-        {"noreply", RadioModel::FaultKind::NoReply},   {"short", RadioModel::FaultKind::ShortReply},
-        {"badack", RadioModel::FaultKind::WrongAck},   {"badident", RadioModel::FaultKind::WrongIdent},
-        {"late", RadioModel::FaultKind::LateReply},    {"hangup", RadioModel::FaultKind::HangUp},
+        {"noreply", RadioModel::FaultKind::NoReply},  {"short", RadioModel::FaultKind::ShortReply},
+        {"badack", RadioModel::FaultKind::WrongAck},  {"badident", RadioModel::FaultKind::WrongIdent},
+        {"late", RadioModel::FaultKind::LateReply},   {"hangup", RadioModel::FaultKind::HangUp},
         {"extra", RadioModel::FaultKind::ExtraBytes},
     };
     const std::size_t at = text.find('@');

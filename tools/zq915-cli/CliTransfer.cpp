@@ -68,15 +68,17 @@ TransferResult Transfer(const std::string& port, CloneSession::Direction directi
     if (!lastLabel.empty()) std::cerr << '\n';
 
     switch (outcome) {
-    case CloneRunner::Outcome::Completed:
-        result.ok = true;
-        result.message = Text(direction == CloneSession::Direction::Read ? 1608 : 1609);
-        result.image = runner.session().image();
-        break;
-    case CloneRunner::Outcome::Refused: result.message = Text(1638); break;
-    case CloneRunner::Outcome::Cancelled:
-        if (result.message.empty()) result.message = std::string(kCheckConnection);
-        break;
+        case CloneRunner::Outcome::Completed:
+            result.ok = true;
+            result.message = Text(direction == CloneSession::Direction::Read ? 1608 : 1609);
+            result.image = runner.session().image();
+            break;
+        case CloneRunner::Outcome::Refused:
+            result.message = Text(1638);
+            break;
+        case CloneRunner::Outcome::Cancelled:
+            if (result.message.empty()) result.message = std::string(kCheckConnection);
+            break;
     }
     return result;
 }
@@ -84,8 +86,10 @@ TransferResult Transfer(const std::string& port, CloneSession::Direction directi
 MemoryImage NewDocumentImage()
 {
     AppState state;
-    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, static_cast<std::uint8_t>(kDefaultBandCode));
-    state.memoryImage.set(layout::kModelRow, layout::kRadioColumn, static_cast<std::uint8_t>(kDefaultModelCode));
+    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn,
+                          static_cast<std::uint8_t>(kDefaultBandCode));
+    state.memoryImage.set(layout::kModelRow, layout::kRadioColumn,
+                          static_cast<std::uint8_t>(kDefaultModelCode));
     ResetImage(state);
     return state.memoryImage;
 }

@@ -1,5 +1,6 @@
 #include "CellEditing.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -72,6 +73,10 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
 {
     cboFeature_0->setObjectName(QStringLiteral("cboFeature_0"));
     cboFeature_1->setObjectName(QStringLiteral("cboFeature_1"));
+    // A plain scrolling list: the style's full-height popup would cover the
+    // whole screen for the 261 tones.
+    cboFeature_0->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    cboFeature_0->view()->setStyleSheet(QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
     cboFeature_0->setMaxVisibleItems(16);
     cboFeature_1->addItems({Tr(1214), Tr(1215)});
     for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),

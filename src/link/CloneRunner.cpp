@@ -4,6 +4,15 @@
 
 #include "platform/SerialPort.h"
 
+namespace {
+
+QByteArray toBytes(const std::vector<std::uint8_t>& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
 CloneRunner::CloneRunner(SerialPort& port, QString portName, CloneSession::Direction direction,
                          const MemoryImage& image, QObject* parent)
     : QObject(parent), m_port(port), m_portName(std::move(portName)), m_session(direction, image)
@@ -15,7 +24,14 @@ CloneRunner::CloneRunner(SerialPort& port, QString portName, CloneSession::Direc
     connect(&m_port, &SerialPort::failed, this, &CloneRunner::onPortFailed);
 }
 
-CloneRunner::~CloneRunner() = default;
+CloneRunner::~CloneRunner()
+{
+    if (m_finished) return;
+    // Going away mid-transfer: leave neither the radio in its session nor the port open.
+    const CloneSession::Actions actions = m_session.cancel();
+    if (!actions.send.empty()) m_port.write(toBytes(actions.send));
+    m_port.close();
+}
 
 bool CloneRunner::openPort() { return m_port.isOpen() || m_port.open(m_portName); }
 
@@ -54,9 +70,7 @@ void CloneRunner::apply(const CloneSession::Actions& actions)
     if (actions.clearPort) m_port.clear();
     bool sent = true;
     if (!actions.send.empty()) {
-        const QByteArray bytes(reinterpret_cast<const char*>(actions.send.data()),
-                               static_cast<qsizetype>(actions.send.size()));
-        sent = m_port.write(bytes);
+        sent = m_port.write(toBytes(actions.send));
     }
     switch (actions.deadline) {
         case CloneSession::Deadline::Arm:

@@ -24,6 +24,7 @@ public:
     // `portName` is what SerialPort::open() takes. The image is copied.
     CloneRunner(SerialPort& port, QString portName, CloneSession::Direction direction,
                 const MemoryImage& image, QObject* parent = nullptr);
+    // Mid-transfer, sends End; closes the port unless finished() has done so.
     ~CloneRunner() override;
 
     // Opens the port unless it is already open. False if it cannot be opened.

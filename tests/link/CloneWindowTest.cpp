@@ -208,6 +208,19 @@ TEST_F(CloneWindow, PortThatCannotBeOpenedIsReportedToTheCaller)
     EXPECT_TRUE(port.sent.isEmpty());
 }
 
+TEST_F(CloneWindow, WindowGoingAwayMidTransferSendsEndAndClosesThePort)
+{
+    state.transferMode = 1;
+    {
+        frmClone window(state, prompter, port);
+        ASSERT_TRUE(window.openPort());
+        window.runner().start();
+        EXPECT_TRUE(port.isOpen());
+    }
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.sent, QByteArray("\x02PROGRAE"));
+}
+
 // --- port names -------------------------------------------------------------
 
 struct PortNameCase {

@@ -19,7 +19,10 @@ CloneRunner::CloneRunner(SerialPort& port, QString portName, CloneSession::Direc
 {
     m_deadline.setSingleShot(true);
     m_deadline.setTimerType(Qt::PreciseTimer);
-    connect(&m_deadline, &QTimer::timeout, this, [this] { apply(m_session.deadlineExpired()); });
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        if (m_cause.isEmpty()) m_cause = QStringLiteral("no complete reply within %1 ms").arg(m_deadlineMs);
+        apply(m_session.deadlineExpired());
+    });
     connect(&m_port, &SerialPort::dataReceived, this, &CloneRunner::onDataReceived);
     connect(&m_port, &SerialPort::failed, this, &CloneRunner::onPortFailed);
 }
@@ -41,7 +44,7 @@ void CloneRunner::answerPrompt(bool retry)
 {
     if (m_session.state() != CloneSession::State::Prompting) return;
     if (retry && !openPort()) {
-        m_portFailure = m_port.errorText();
+        m_cause = portFailure();
         raisePrompt();
         return;
     }
@@ -61,7 +64,7 @@ void CloneRunner::onDataReceived()
 
 void CloneRunner::onPortFailed()
 {
-    m_portFailure = m_port.errorText();
+    m_cause = portFailure();
     apply(m_session.deadlineExpired());
 }
 
@@ -83,18 +86,20 @@ void CloneRunner::apply(const CloneSession::Actions& actions)
         case CloneSession::Deadline::Keep:
             break;
     }
-    if (!sent && m_portFailure.isEmpty()) m_portFailure = m_port.errorText();
+    if (!sent && m_cause.isEmpty()) m_cause = portFailure();
     if (actions.progressChanged)
         Q_EMIT progressChanged(m_session.progress(), QString::fromStdString(m_session.progressLabel()));
     if (actions.notice == CloneSession::Notice::CheckConnection) raisePrompt();
     closeIfOver();
 }
 
+QString CloneRunner::portFailure() const { return QStringLiteral("port failed: ") + m_port.errorText(); }
+
 void CloneRunner::raisePrompt()
 {
     m_failureDetail = QString::fromStdString(m_session.failureDetail());
-    if (!m_portFailure.isEmpty()) m_failureDetail += QStringLiteral("; port failed: ") + m_portFailure;
-    m_portFailure.clear();
+    if (!m_cause.isEmpty()) m_failureDetail += QStringLiteral("; ") + m_cause;
+    m_cause.clear();
     QMetaObject::invokeMethod(
         this,
         [this] {

@@ -53,6 +53,7 @@ private:
     void onDataReceived();
     void onPortFailed();
     void apply(const CloneSession::Actions& actions);
+    [[nodiscard]] QString portFailure() const;
     void raisePrompt();
     // Once the session is over: stop the deadline, close the port, queue finished().
     void closeIfOver();
@@ -62,7 +63,7 @@ private:
     CloneSession m_session;
     QTimer m_deadline;
     int m_deadlineMs = CloneSession::kDeadlineMs;
-    QString m_portFailure;  // the line's own error, until the prompt it causes
+    QString m_cause;  // why the reply is missing, until the prompt it causes
     QString m_failureDetail;
     bool m_finished = false;
 };

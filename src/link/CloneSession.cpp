@@ -65,8 +65,7 @@ CloneSession::Actions CloneSession::deadlineExpired()
     Actions actions;
     if (m_state != State::Running) return actions;
     abortToPrompt(actions, "step " + std::to_string(m_step) + " (" + currentMessageName() + "): awaited " +
-                               std::to_string(awaitedLength()) + " bytes within " +
-                               std::to_string(kDeadlineMs) + " ms, received " +
+                               std::to_string(awaitedLength()) + " bytes, received " +
                                std::to_string(m_queue.size()));
     return actions;
 }

@@ -168,6 +168,8 @@ TEST_F(CloneWindow, LateReplyPromptsAndRetryCompletes)
     EXPECT_EQ(texts(), (QStringList{"Check Connection. Retry or Cancel?", "Writing completed!"}));
     EXPECT_EQ(port.sent.count("\x02PROGRA"), 2);
     EXPECT_TRUE(RadioHoldsImage(radio, before));
+    EXPECT_EQ(window.runner().failureDetail(),
+              "step 40 (write block 38): awaited 1 bytes, received 0; no complete reply within 40 ms");
 }
 
 TEST_F(CloneWindow, ClosingTheWindowMidReadSendsEndAndKeepsTheDocument)

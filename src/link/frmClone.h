@@ -18,7 +18,9 @@ struct AppState;
 // Use: openPort() (false: the caller reports that the port cannot be opened),
 // then run it modally; the transfer starts when it is shown. A read replaces
 // state.memoryImage only when it completes; an interrupted or refused read
-// leaves the document untouched. Nothing else in the state is changed.
+// leaves the document untouched. Nothing else in the state is changed; the
+// caller takes the snapshot only when readCompleted(), so an interrupted read
+// keeps the document's unsaved changes counted as unsaved.
 class frmClone final : public QDialog {
     Q_OBJECT
 public:

@@ -135,6 +135,18 @@ TEST_F(RadioLinkEndToEnd, WriteThenReadMovesTheImageByteExactly)
     EXPECT_EQ(*back, *document);
 }
 
+TEST_F(RadioLinkEndToEnd, RadioLoadedFromADataFileReadsBackAsThatFile)
+{
+    const QString device = startRadio({"--load", path("doc.dat")});
+    ASSERT_FALSE(device.isEmpty());
+
+    const ToolRun read = RunCli({"read", device, path("back.dat"), "--ident", path("doc.dat")});
+    ASSERT_EQ(read.status, 0) << read.err.toStdString();
+    const auto back = LoadImage(path("back.dat"));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, DocumentImage());
+}
+
 TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
 {
     const QString device = startRadio({});

@@ -73,6 +73,16 @@ TEST_F(MainWindowTest, ColumnsShareTheWidthOneToTwoAndTheHeaderIsCentred)
     EXPECT_EQ(grid().horizontalHeader()->defaultAlignment() & Qt::AlignHCenter, Qt::AlignHCenter);
 }
 
+TEST_F(MainWindowTest, EnterInAGeneralListMovesTheFocusOn)
+{
+    start("240");
+    QComboBox* model = window->findChild<QComboBox*>("cboGenModel");
+    model->setFocus();
+    QTest::keyClick(model, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), window->findChild<QComboBox*>("cboGenFreq"));
+    EXPECT_EQ(model->currentIndex(), 2);
+}
+
 // ---- menus, toolbar, commands ----
 
 TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndCommitTheEditFirst)

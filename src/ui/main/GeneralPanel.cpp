@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "core/BandTable.h"
@@ -49,6 +50,7 @@ GeneralPanel::GeneralPanel(QWidget* parent)
         if (i > 0) row->addSpacing(16);
         row->addWidget(lblGeneral[i]);
         row->addWidget(lists[i]);
+        lists[i]->installEventFilter(this);
     }
     row->addStretch(1);
 }
@@ -67,4 +69,16 @@ void GeneralPanel::ApplyLanguage()
     for (std::size_t i = 0; i < lblGeneral.size(); ++i) lblGeneral[i]->setText(Tr(kLabelIds[i]));
     cboGenManual->setItemText(0, Tr(1115));
     cboGenManual->setItemText(1, Tr(1114));
+}
+
+bool GeneralPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextPrevChild(true);
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }

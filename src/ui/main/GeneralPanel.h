@@ -11,7 +11,8 @@ class QLabel;
 
 // The General panel fraGeneral: model, band, power level and "Manual" lists
 // with their labels lblGeneral_0..3. It only shows selections; choosing an
-// entry writes nothing here (the owner connects the lists' handlers).
+// entry writes nothing here (the owner connects the lists' handlers). Enter
+// in a list moves the focus on, as Tab does.
 class GeneralPanel final : public QGroupBox {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ public:
     QComboBox* cboGenFreq;
     QComboBox* cboGenPower;
     QComboBox* cboGenManual;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::array<QLabel*, 4> lblGeneral{};

@@ -19,6 +19,7 @@ bool CopyChannel(MemoryImage& image, int channelCount, int source, int destinati
 {
     const auto valid = [channelCount](int channel) { return channel >= 1 && channel <= channelCount; };
     if (!valid(source) || !valid(destination)) return false;
-    for (int row = 0; row < layout::kChannelBytes; ++row) image.set(row, destination - 1, image.at(row, source - 1));
+    for (int row = 0; row < layout::kChannelBytes; ++row)
+        image.set(row, destination - 1, image.at(row, source - 1));
     return true;
 }

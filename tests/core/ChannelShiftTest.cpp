@@ -143,12 +143,12 @@ TEST_P(ChannelCopyRange, AcceptsOnlyChannelsOfTheLayout)
         EXPECT_EQ(image, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Destinations, ChannelCopyRange,
-                         testing::Values(CopyRange{"Band248To8", 8, 8, true}, CopyRange{"Band248To9", 8, 9, false},
-                                         CopyRange{"Band248To128", 8, 128, false},
-                                         CopyRange{"FullTo128", 128, 128, true},
-                                         CopyRange{"FullTo129", 128, 129, false}, CopyRange{"To0", 128, 0, false}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Destinations, ChannelCopyRange,
+    testing::Values(CopyRange{"Band248To8", 8, 8, true}, CopyRange{"Band248To9", 8, 9, false},
+                    CopyRange{"Band248To128", 8, 128, false}, CopyRange{"FullTo128", 128, 128, true},
+                    CopyRange{"FullTo129", 128, 129, false}, CopyRange{"To0", 128, 0, false}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(ChannelNumberParsing, TakesDigitsOnly)
 {

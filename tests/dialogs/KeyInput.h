@@ -23,12 +23,18 @@ inline void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt
 inline QString keyText(int key)
 {
     switch (key) {
-    case Qt::Key_Return: return QStringLiteral("\r");
-    case Qt::Key_Enter: return QStringLiteral("\r");
-    case Qt::Key_Escape: return QStringLiteral("\x1b");
-    case Qt::Key_Backspace: return QStringLiteral("\b");
-    case Qt::Key_Tab: return QStringLiteral("\t");
-    default: return {};
+        case Qt::Key_Return:
+            return QStringLiteral("\r");
+        case Qt::Key_Enter:
+            return QStringLiteral("\r");
+        case Qt::Key_Escape:
+            return QStringLiteral("\x1b");
+        case Qt::Key_Backspace:
+            return QStringLiteral("\b");
+        case Qt::Key_Tab:
+            return QStringLiteral("\t");
+        default:
+            return {};
     }
 }
 
@@ -46,7 +52,8 @@ inline void type(const QString& text)
         QWidget* target = QApplication::focusWidget();
         if (!target) return;
         const QChar upper = c.toUpper();
-        const int code = upper.unicode() >= 0x20 && upper.unicode() < 0x7F ? int(upper.unicode()) : int(Qt::Key_unknown);
+        const int code =
+            upper.unicode() >= 0x20 && upper.unicode() < 0x7F ? int(upper.unicode()) : int(Qt::Key_unknown);
         press(target, code, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c));
     }
 }

@@ -64,8 +64,9 @@ TEST_F(MemoryMapDialog, ShowsTheImageInRadioAddressOrder)
     auto* freshGrid = fresh.findChild<QTableWidget*>(QStringLiteral("msgMemory"));
     EXPECT_EQ(freshGrid->item(128, 10)->text(), QStringLiteral("F8"));
     for (int address : {0x000, 0x00F, 0x010, 0x123, 0xFFF})
-        EXPECT_EQ(freshGrid->item(address / 16, address % 16)->text(),
-                  QStringLiteral("%1").arg(image.at(address % 16, address / 16), 2, 16, QLatin1Char('0')).toUpper())
+        EXPECT_EQ(
+            freshGrid->item(address / 16, address % 16)->text(),
+            QStringLiteral("%1").arg(image.at(address % 16, address / 16), 2, 16, QLatin1Char('0')).toUpper())
             << std::hex << address;
 }
 

@@ -139,7 +139,8 @@ TEST_F(OptFeaturesDialog, TextBoxFiltersRefuseWhatCannotBeStored)
     open(newDocumentImage());
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     typeInto("txtPTTID_Name", QStringLiteral("x y!~z{12345"));
-    EXPECT_EQ(child<QLineEdit>("txtPTTID_Name")->text(), QStringLiteral("XY!Z12")) << "space, ~ and { refused, 6 max";
+    EXPECT_EQ(child<QLineEdit>("txtPTTID_Name")->text(), QStringLiteral("XY!Z12"))
+        << "space, ~ and { refused, 6 max";
     typeInto("txtPTTID_Ani", QStringLiteral("1a.2345"));
     EXPECT_EQ(child<QLineEdit>("txtPTTID_Ani")->text(), QStringLiteral("1234"));
 
@@ -186,7 +187,7 @@ TEST_F(OptFeaturesDialog, TextTypedIntoAListStoresItsFirstChoice)
 TEST_F(OptFeaturesDialog, OkChangesOnlyTheFeatureBitsItOwns)
 {
     MemoryImage start = newDocumentImage();
-    start.set(kPttIdEdgeRow, kSettingsColumn, 0xCF);    // every unowned bit set, BOT/EOT clear
+    start.set(kPttIdEdgeRow, kSettingsColumn, 0xCF);     // every unowned bit set, BOT/EOT clear
     start.set(kGeneralFlagsRow, kSettingsColumn, 0x28);  // unowned bits 3 and 5 set, bit 7 clear
     open(start);
     child<QCheckBox>("chkFeaturePTTID_1")->setChecked(true);
@@ -253,9 +254,9 @@ TEST_F(OptFeaturesDialog, TabVisitsTheControlsInOrder)
 {
     open(newDocumentImage());
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
-    const char* order[] = {"cboFeatureGen_1", "cboFeatureGen_2", "cboFeatureGen_3", "chkFeatureGen_1",
-                           "chkFeatureGen_2", "chkFeatureGen_3", "cboFeatureVox_1", "cboFeatureVox_2",
-                           "txtPTTID_Ani",    "chkFeaturePTTID_1", "txtPTTID_Name", "chkFeaturePTTID_2",
+    const char* order[] = {"cboFeatureGen_1", "cboFeatureGen_2",   "cboFeatureGen_3", "chkFeatureGen_1",
+                           "chkFeatureGen_2", "chkFeatureGen_3",   "cboFeatureVox_1", "cboFeatureVox_2",
+                           "txtPTTID_Ani",    "chkFeaturePTTID_1", "txtPTTID_Name",   "chkFeaturePTTID_2",
                            "cmdOK",           "cmdCancel"};
     child<QWidget>(order[0])->setFocus();
     for (std::size_t i = 1; i < std::size(order); ++i) {

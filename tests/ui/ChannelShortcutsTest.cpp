@@ -90,14 +90,16 @@ TEST_F(ChannelShortcutsTest, EightChannelLayoutKeepsTheHiddenColumns)
 {
     startOn(kBand446To447);
     ASSERT_EQ(state.channelCount, 8);
-    for (int column = 8; column < 128; ++column) state.memoryImage.fillColumn(column, static_cast<std::uint8_t>(column));
+    for (int column = 8; column < 128; ++column)
+        state.memoryImage.fillColumn(column, static_cast<std::uint8_t>(column));
     putChannel(1, "446.00000", 1);
     const MemoryImage before = state.memoryImage;
     pressOn(1, Qt::Key_I, Qt::ControlModifier);
     pressOn(1, Qt::Key_D, Qt::ControlModifier);
     pressOn(1, Qt::Key_D, Qt::ControlModifier);
     for (int column = 8; column < 128; ++column)
-        for (int row = 0; row < 16; ++row) ASSERT_EQ(state.memoryImage.at(row, column), before.at(row, column));
+        for (int row = 0; row < 16; ++row)
+            ASSERT_EQ(state.memoryImage.at(row, column), before.at(row, column));
     EXPECT_EQ(cell(1, ChannelGrid::kRxFreqCol), "");
 }
 
@@ -256,7 +258,8 @@ TEST_F(ChannelShortcutsTest, HiddenGestureOpensTheMemoryMapAndTheGridFollowsItsE
     const QPoint corner(header->sectionPosition(0) + 3, header->height() / 2);
     const QPoint nextHeader(header->sectionPosition(1) + 3, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::RightButton, Qt::ControlModifier, corner);
-    QTest::mouseClick(header->viewport(), Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, nextHeader);
+    QTest::mouseClick(header->viewport(), Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier,
+                      nextHeader);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, corner);
     EXPECT_TRUE(prompter.dialogsShown.empty());
 

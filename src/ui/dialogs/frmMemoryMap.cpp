@@ -19,7 +19,10 @@ constexpr int kBytesPerRow = 16;
 constexpr int kGridRows = MemoryImage::kSize / kBytesPerRow;
 constexpr int kVisibleRows = 16;
 
-QString hexByte(std::uint8_t value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); }
+QString hexByte(std::uint8_t value)
+{
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 // Cells only ever hold two upper-case hexadecimal digits.
 std::uint8_t parseHexByte(const QString& text) { return static_cast<std::uint8_t>(text.toUInt(nullptr, 16)); }
@@ -77,9 +80,10 @@ void frmMemoryMap::buildControls()
     msgMemory->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     msgMemory->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const int frame = 2 * msgMemory->frameWidth();
-    msgMemory->setFixedSize(msgMemory->verticalHeader()->minimumWidth() + kBytesPerRow * cellWidth +
-                                msgMemory->verticalScrollBar()->sizeHint().width() + frame,
-                            msgMemory->horizontalHeader()->sizeHint().height() + kVisibleRows * rowHeight + frame);
+    msgMemory->setFixedSize(
+        msgMemory->verticalHeader()->minimumWidth() + kBytesPerRow * cellWidth +
+            msgMemory->verticalScrollBar()->sizeHint().width() + frame,
+        msgMemory->horizontalHeader()->sizeHint().height() + kVisibleRows * rowHeight + frame);
 
     txtMemory = new QLineEdit(msgMemory->viewport());
     txtMemory->setObjectName(QStringLiteral("txtMemory"));
@@ -108,7 +112,8 @@ void frmMemoryMap::buildControls()
     lblAddr->setAlignment(Qt::AlignCenter);
     connect(msgMemory, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0 && column >= 0)
-            lblAddr->setText(QStringLiteral("%1").arg(row * kBytesPerRow + column, 4, 16, QLatin1Char('0')).toUpper());
+            lblAddr->setText(
+                QStringLiteral("%1").arg(row * kBytesPerRow + column, 4, 16, QLatin1Char('0')).toUpper());
     });
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
@@ -212,11 +217,13 @@ bool frmMemoryMap::editorKey(const QKeyEvent& key)
         return true;
     }
     const QString typed = key.text();
-    const bool character = typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
+    const bool character =
+        typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
     if (!character) return false;  // Backspace, Delete, arrows
     const QChar digit = typed.front().toUpper();
     const bool hex = (digit >= u'0' && digit <= u'9') || (digit >= u'A' && digit <= u'F');
-    if (hex && !(txtMemory->text().size() >= 2 && !txtMemory->hasSelectedText())) txtMemory->insert(QString(digit));
+    if (hex && !(txtMemory->text().size() >= 2 && !txtMemory->hasSelectedText()))
+        txtMemory->insert(QString(digit));
     return true;
 }
 
@@ -242,6 +249,7 @@ void frmMemoryMap::writeImageAndClose()
 {
     commitEdit();
     for (int address = 0; address < MemoryImage::kSize; ++address)
-        m_image.setAtAddress(address, parseHexByte(msgMemory->item(address / kBytesPerRow, address % kBytesPerRow)->text()));
+        m_image.setAtAddress(
+            address, parseHexByte(msgMemory->item(address / kBytesPerRow, address % kBytesPerRow)->text()));
     accept();
 }

@@ -165,10 +165,20 @@ void frmOptFeatures::buildControls()
     outer->addLayout(buttons);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* order[] = {cboFeatureGen[1], cboFeatureGen[2], cboFeatureGen[3], chkFeatureGen[1],
-                        chkFeatureGen[2], chkFeatureGen[3], cboFeatureVox[1],  cboFeatureVox[2],
-                        txtPTTID_Ani,     chkFeaturePTTID[1], txtPTTID_Name,  chkFeaturePTTID[2],
-                        cmdOK,            cmdCancel};
+    QWidget* order[] = {cboFeatureGen[1],
+                        cboFeatureGen[2],
+                        cboFeatureGen[3],
+                        chkFeatureGen[1],
+                        chkFeatureGen[2],
+                        chkFeatureGen[3],
+                        cboFeatureVox[1],
+                        cboFeatureVox[2],
+                        txtPTTID_Ani,
+                        chkFeaturePTTID[1],
+                        txtPTTID_Name,
+                        chkFeaturePTTID[2],
+                        cmdOK,
+                        cmdCancel};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     cboFeatureGen[1]->setFocus();
 }

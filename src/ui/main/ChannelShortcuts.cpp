@@ -20,7 +20,8 @@ ChannelShortcuts::ChannelShortcuts(AppState& state, Prompter& prompter, Window w
 {
 }
 
-std::optional<ChannelShortcuts::Command> ChannelShortcuts::commandFor(int key, Qt::KeyboardModifiers modifiers)
+std::optional<ChannelShortcuts::Command> ChannelShortcuts::commandFor(int key,
+                                                                      Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     struct Binding {
@@ -46,15 +47,15 @@ bool ChannelShortcuts::conditionHolds(Command command) const
     const int row = m_state.currentRow;
     if (row < 1 || row > m_state.channelCount) return false;
     switch (command) {
-    case Command::CopyChannel:
-    case Command::CopyFrequency:
-        return !m_window.cellText(row, kRxFreqCol).isEmpty();
-    case Command::CopyTone:
-        return !m_window.cellText(row, kTxFreqCol).isEmpty();
-    case Command::Insert:
-        return m_window.cellText(m_state.channelCount, kRxFreqCol).isEmpty();
-    case Command::Delete:
-        return true;
+        case Command::CopyChannel:
+        case Command::CopyFrequency:
+            return !m_window.cellText(row, kRxFreqCol).isEmpty();
+        case Command::CopyTone:
+            return !m_window.cellText(row, kTxFreqCol).isEmpty();
+        case Command::Insert:
+            return m_window.cellText(m_state.channelCount, kRxFreqCol).isEmpty();
+        case Command::Delete:
+            return true;
     }
     return false;
 }
@@ -70,23 +71,23 @@ bool ChannelShortcuts::handle(int key, Qt::KeyboardModifiers modifiers)
     if (!conditionHolds(*command)) return true;
 
     switch (*command) {
-    case Command::CopyChannel:
-        runCopy(kCopyChannel);
-        break;
-    case Command::CopyFrequency:
-        runCopy(kCopyFrequency);
-        break;
-    case Command::CopyTone:
-        runCopy(kCopyTone);
-        break;
-    case Command::Insert:
-        InsertEmptyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
-        renderFromCurrentRow();
-        break;
-    case Command::Delete:
-        DeleteChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
-        renderFromCurrentRow();
-        break;
+        case Command::CopyChannel:
+            runCopy(kCopyChannel);
+            break;
+        case Command::CopyFrequency:
+            runCopy(kCopyFrequency);
+            break;
+        case Command::CopyTone:
+            runCopy(kCopyTone);
+            break;
+        case Command::Insert:
+            InsertEmptyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
+            renderFromCurrentRow();
+            break;
+        case Command::Delete:
+            DeleteChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
+            renderFromCurrentRow();
+            break;
     }
     return true;
 }
@@ -101,12 +102,13 @@ void ChannelShortcuts::runCopy(std::uint8_t mode)
     // their result afterwards.
     if (m_prompter.exec(dialog) != QDialog::Accepted) return;
     if (mode == kCopyChannel) return;
-    if (mode == kCopyFrequency && dialog.result().isEmpty())
+    if (mode == kCopyFrequency && dialog.destinationText().isEmpty())
         m_window.clearTxFrequency(row);
     else if (mode == kCopyFrequency)
-        m_window.storeTxFrequency(row, dialog.result());
+        m_window.storeTxFrequency(row, dialog.destinationText());
     else
-        StoreTone(m_state.memoryImage, row - 1, dialog.result().toStdString(), layout::kEncodeToneOffset);
+        StoreTone(m_state.memoryImage, row - 1, dialog.destinationText().toStdString(),
+                  layout::kEncodeToneOffset);
     // The row shows what was stored.
     m_window.renderChannelRow(row);
 }

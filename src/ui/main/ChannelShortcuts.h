@@ -24,7 +24,7 @@ class ChannelShortcuts final {
 public:
     // What the commands need of the main window.
     struct Window {
-        QWidget* owner = nullptr;                                // owns the copy dialog
+        QWidget* owner = nullptr;                               // owns the copy dialog
         std::function<QString(int channel, int col)> cellText;  // grid cell of a channel row
         std::function<void(int channel)> renderChannelRow;
         std::function<void()> endCellEdit;  // commits any open editor, focuses the grid

@@ -69,7 +69,7 @@ void frmCopy::buildControls(const Source& source)
     lblSource = named<QLabel>(this, "lblSource");
     lblSource->setFrameShape(QFrame::Panel);
     lblSource->setFrameShadow(QFrame::Sunken);
-    const QString sourceText = m_mode == kCopyChannel   ? QString::number(m_state.currentRow)
+    const QString sourceText = m_mode == kCopyChannel     ? QString::number(m_state.currentRow)
                                : m_mode == kCopyFrequency ? source.rxFreq
                                                           : source.decode;
     lblSource->setText(sourceText);
@@ -86,7 +86,8 @@ void frmCopy::buildControls(const Source& source)
     QWidget* destination = txtDest;
     if (m_mode == kCopyTone) {
         // Only entries of the list in force: StoreTone takes nothing else.
-        for (const std::string& tone : ToneList(m_state.toneListLast)) cboCode->addItem(QString::fromStdString(tone));
+        for (const std::string& tone : ToneList(m_state.toneListLast))
+            cboCode->addItem(QString::fromStdString(tone));
         cboCode->setCurrentIndex(std::max(0, cboCode->findText(sourceText)));
         txtDest->hide();
         destination = cboCode;
@@ -145,7 +146,8 @@ bool frmCopy::destinationKey(const QKeyEvent& key)
         return true;
     }
     const QString typed = key.text();
-    const bool character = typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
+    const bool character =
+        typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
     if (!character || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;  // Backspace, Esc, navigation and shortcuts
     const QChar c = typed.front();
@@ -159,8 +161,8 @@ bool frmCopy::destinationKey(const QKeyEvent& key)
 void frmCopy::copyChannel()
 {
     const auto destination = ParseChannelNumber(txtDest->text().toStdString());
-    const bool copied = destination.has_value() &&
-                        CopyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow, *destination);
+    const bool copied = destination.has_value() && CopyChannel(m_state.memoryImage, m_state.channelCount,
+                                                               m_state.currentRow, *destination);
     if (copied)
         m_renderChannelRow(*destination);
     else
@@ -172,23 +174,24 @@ void frmCopy::copyChannel()
 void frmCopy::enterAction()
 {
     switch (m_mode) {
-    case kCopyChannel:
-        copyChannel();
-        return;
-    case kCopyFrequency:
-        m_result.clear();
-        if (!txtDest->text().isEmpty()) {
-            const NormalizedFreq normalized =
-                NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
-            if (normalized.outOfRange)
-                ShowNotice(m_prompter, this, text(1229), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
-            m_result = QString::fromStdString(normalized.text);
-        }
-        accept();
-        return;
-    default:
-        m_result = cboCode->currentText();
-        accept();
+        case kCopyChannel:
+            copyChannel();
+            return;
+        case kCopyFrequency:
+            m_result.clear();
+            if (!txtDest->text().isEmpty()) {
+                const NormalizedFreq normalized =
+                    NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
+                if (normalized.outOfRange)
+                    ShowNotice(m_prompter, this, text(1229), QStringLiteral("ZQ-915"),
+                               Prompter::Icon::Exclamation);
+                m_result = QString::fromStdString(normalized.text);
+            }
+            accept();
+            return;
+        default:
+            m_result = cboCode->currentText();
+            accept();
     }
 }
 

@@ -19,11 +19,11 @@ class QPushButton;
 // - channel copy: Enter copies the whole channel to the typed channel number
 //   (through the image, then `renderChannelRow` of the destination) and stays
 //   open for further destinations; OK copies once more and closes.
-// - frequency copy: Enter/OK closes with result() = the normalised TX text, or
+// - frequency copy: Enter/OK closes with destinationText() = the normalised TX text, or
 //   "" for "no TX frequency".
-// - QT/DQT copy: Enter/OK closes with result() = an entry of the tone list in
+// - QT/DQT copy: Enter/OK closes with destinationText() = an entry of the tone list in
 //   force.
-// Cancel closes with no change; the caller stores result() only after Accepted.
+// Cancel closes with no change; the caller stores destinationText() only after Accepted.
 class frmCopy final : public QDialog {
     Q_OBJECT
 public:
@@ -36,7 +36,7 @@ public:
     frmCopy(AppState& state, Prompter& prompter, const Source& source,
             std::function<void(int channel)> renderChannelRow, QWidget* parent = nullptr);
 
-    [[nodiscard]] const QString& result() const { return m_result; }
+    [[nodiscard]] const QString& destinationText() const { return m_result; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

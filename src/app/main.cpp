@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 #include "core/AppState.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtPrompter.h"
+#include "ui/main/DocumentCommands.h"
 #include "ui/main/frmMain.h"
 
 int main(int argc, char** argv)
@@ -20,5 +23,12 @@ int main(int argc, char** argv)
         return 1;
     }
     window.show();
+    // A data file handed over by a file manager opens as if chosen in Open,
+    // once the window is up to own any message about it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, path] { window.documentCommands().OpenPath(path); });
+    }
     return QApplication::exec();
 }

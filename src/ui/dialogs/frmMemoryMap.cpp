@@ -88,7 +88,7 @@ void frmMemoryMap::buildControls()
     txtMemory = new QLineEdit(msgMemory->viewport());
     txtMemory->setObjectName(QStringLiteral("txtMemory"));
     txtMemory->setAlignment(Qt::AlignCenter);
-    txtMemory->setFrame(false);
+    txtMemory->setFrame(true);
     txtMemory->setMaxLength(2);
     // Only typed digits get in: no pasting, dropping or input-method text.
     txtMemory->setValidator(

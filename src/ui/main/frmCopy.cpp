@@ -108,7 +108,7 @@ void frmCopy::buildControls(const Source& source)
     auto* fields = new QGridLayout;
     fields->addWidget(lbl1, 0, 0);
     fields->addWidget(lblSource, 0, 1);
-    fields->addWidget(lbl2, 1, 0);
+    fields->addWidget(lbl2, 1, 1, Qt::AlignHCenter);
     fields->addWidget(lbl3, 2, 0);
     fields->addWidget(destination, 2, 1);
     fields->setColumnStretch(1, 1);

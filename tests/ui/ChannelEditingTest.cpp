@@ -192,10 +192,13 @@ TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)
     Q_EMIT optionEditor().activated(optionEditor().findText("On"));
     EXPECT_EQ(byte(layout::kPttIdRow, 1), 0xFE);
 
-    // Ctrl+D does not type into the drop-down.
-    const int index = optionEditor().currentIndex();
+    // Ctrl+D in the drop-down deletes the channel and does not also type "d",
+    // which would pick "DTMF" and write it into the emptied channel.
+    choose(1, 8, "None");
     QTest::keyClick(&optionEditor(), Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(optionEditor().currentIndex(), index);
+    EXPECT_EQ(optionEditor().currentText(), "None");
+    EXPECT_EQ(cell(1, 8), "");
+    for (int row = 0; row < 16; ++row) EXPECT_EQ(byte(row, 1), 0xFF) << "row " << row;
 }
 
 TEST_F(ChannelEditingTest, EnterInDropDownsWalksTheRowAndStopsOnTheLastChannel)

@@ -181,6 +181,13 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsMenusHeadersAndWordCells)
     EXPECT_EQ(window->windowTitle(), "TR7105系列对讲机写频软件 [文件名: Untitled]");
     EXPECT_EQ(state.memoryImage, before);  // redrawing the words writes no bytes
 
+    // A layout for a loaded image keeps the headings; a fresh grid starts with the English words.
+    window->LayOutForBand();
+    EXPECT_EQ(grid().horizontalHeaderItem(5)->text(), "宽/窄");
+    window->ResetImageAndGrid();
+    EXPECT_EQ(grid().horizontalHeaderItem(5)->text(), "W/N");
+    window->RenderAllChannelRows();
+
     // The language already active: nothing is relabelled or redrawn.
     grid().setCellText(1, 6, "marker");
     prompter.dialogScripts.push_back(ChooseLanguage(1, "cmdOK"));

@@ -69,10 +69,11 @@ void ChannelGrid::LayOut()
     // The 128-channel layout always keeps room for the vertical scroll bar.
     setVerticalScrollBarPolicy(rows > 8 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     applyColumnWidths();
-    setHorizontalHeaderLabels(kLayoutHeaders);
     for (int n = 1; n <= rows; ++n) item(n - 1, 0)->setText(QString::number(n));
     makeCurrent(1, kRxFreqCol);
 }
+
+void ChannelGrid::SetLayoutHeaders() { setHorizontalHeaderLabels(kLayoutHeaders); }
 
 void ChannelGrid::ClearGrid()
 {

@@ -23,9 +23,11 @@ public:
 
     ChannelGrid(AppState& state, QWidget* parent);
 
-    // Rows for state.channelCount, channel numbers, column widths, the English
-    // header words, row 1 / column 1 current. Data cells are left as they are.
+    // Rows for state.channelCount, channel numbers, column widths, row 1 /
+    // column 1 current. Data cells and header texts are left as they are.
     void LayOut();
+    // The English header words a fresh document's grid starts with.
+    void SetLayoutHeaders();
     // Empties columns 1..10 of every row, then row 1 / column 1 is current.
     void ClearGrid();
     // Draws channel n (1..channelCount) from the image, normalising it first:

@@ -121,6 +121,7 @@ void frmMain::ResetImageAndGrid()
     ResetImage(m_state);
     fraGeneral->SelectForNewDocument(m_state.memoryImage);
     LayOutForBand();
+    msgMemChannel->SetLayoutHeaders();
 }
 
 void frmMain::LayOutForBand()

@@ -40,7 +40,9 @@ public:
     // tone list laid out for the band. Data cells are not emptied (ClearGrid).
     void ResetImageAndGrid();
     // Grid rows, channel numbers and tone list for the image's band code,
-    // keeping the image (after a file or the radio replaced it).
+    // keeping the image and the header texts (after a file or the radio
+    // replaced the image). ResetImageAndGrid also puts the English header
+    // words of a fresh grid back.
     void LayOutForBand();
     void ClearGrid();
     // Draws channel n (1..channelCount), normalising the image (see ChannelGrid).

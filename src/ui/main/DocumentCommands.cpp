@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -19,6 +20,9 @@ namespace {
 
 const QString kProductTitle = QStringLiteral("ZQ-915");
 const QString kProposedName = QStringLiteral("Untitled.dat");
+// A data file is a few kilobytes; anything far larger is not one, and is not
+// read into memory just to find that out.
+constexpr qint64 kMaxDataFileBytes = 1 << 20;
 
 // The one local file of a drag, or empty for anything else.
 QString DroppedFile(const QMimeData* data)
@@ -92,10 +96,12 @@ bool DocumentCommands::settleUnsavedChanges()
 
 void DocumentCommands::load(const QString& path)
 {
-    const std::optional<QByteArray> bytes = filestore::readAll(path);
-    if (!bytes || bytes->isEmpty()) return;
-
-    const std::optional<MemoryImage> image = DecodeDataFile(ByteBuffer(bytes->begin(), bytes->end()));
+    std::optional<MemoryImage> image;
+    if (QFileInfo(path).size() <= kMaxDataFileBytes) {
+        const std::optional<QByteArray> bytes = filestore::readAll(path);
+        if (!bytes || bytes->isEmpty()) return;
+        image = DecodeDataFile(ByteBuffer(bytes->begin(), bytes->end()));
+    }
     if (!image) {
         ShowNotice(m_prompter, &m_window, QText(1112), QText(1113), Prompter::Icon::Critical);
         return;

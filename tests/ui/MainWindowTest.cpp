@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -239,6 +240,29 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhenTheImageDiffersAndWritesTheSettings)
     EXPECT_EQ(settings.values["LastFreq"], "239");
     EXPECT_EQ(settings.values["LastModel"], "58");
     EXPECT_EQ(settings.values["language"], "1");
+}
+
+TEST_F(MainWindowTest, YesToTheCloseQuestionClosesOnlyOnceTheDocumentIsSaved)
+{
+    start("239");
+    enterFrequency(1, ChannelGrid::kRxFreqCol, "145");
+
+    // Save As cancelled: the work is still unsaved, so the window stays.
+    prompter.answers.push_back(Prompter::Button::Yes);
+    prompter.fileNames.push_back(QString());
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompter.fileDialogs.size(), 1u);
+    EXPECT_TRUE(prompter.fileDialogs[0].save);
+    EXPECT_EQ(prompter.fileDialogs[0].proposedName, "Untitled.dat");
+    EXPECT_TRUE(window->isVisible());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("channels.dat");
+    prompter.answers.push_back(Prompter::Button::Yes);
+    prompter.fileNames.push_back(path);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(settings.values["LastFreq"], "239");
 }
 
 TEST_F(MainWindowTest, AFreshDocumentClosesWithoutAQuestion)

@@ -208,11 +208,13 @@ void frmMain::closeEvent(QCloseEvent* event)
         const Prompter::Button answer =
             m_prompter.message(this, QString::fromStdString(Text(1111)), kProductTitle, Prompter::Icon::Exclamation,
                                Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
-        if (answer == Prompter::Button::Cancel) {
+        if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
+        // A save that did not happen (its dialog cancelled, the write failed)
+        // must not end the program with the work unsaved.
+        if (answer == Prompter::Button::Cancel || (answer == Prompter::Button::Yes && IsModified(m_state))) {
             event->ignore();
             return;
         }
-        if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
     }
     writeSettings();
     event->accept();

@@ -45,7 +45,8 @@ QString CommPortCaption(int index, const QStringList& detectedDevices)
     Q_UNUSED(detectedDevices);
     return name;
 #else
-    const QString device = index < detectedDevices.size() ? detectedDevices.at(index) : QStringLiteral("\u2013");
+    const QString device =
+        index < detectedDevices.size() ? detectedDevices.at(index) : QStringLiteral("\u2013");
     return name + QStringLiteral("  (") + device + QLatin1Char(')');
 #endif
 }

@@ -23,7 +23,10 @@ T* named(T* widget, const QString& name)
     return widget;
 }
 
-QString indexed(const char* base, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index); }
+QString indexed(const char* base, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
+}
 
 }  // namespace
 

@@ -23,10 +23,10 @@ public:
 
     QTreeWidget* TreeTest;
     std::array<QGroupBox*, 2> Frame1{};  // 0 frequency choice, 1 tuning value
-    QGroupBox* Frame2;                    // hint
+    QGroupBox* Frame2;                   // hint
     std::array<QGroupBox*, 2> Frame4{};  // 0 receive, 1 transmit
     std::array<QRadioButton*, 3> Option2{};
-    std::array<QLabel*, 8> Label1{};       // 0..3 receive, 4..7 transmit
+    std::array<QLabel*, 8> Label1{};         // 0..3 receive, 4..7 transmit
     std::array<QRadioButton*, 8> Option1{};  // k, k+1 signalling kind; k+2, k+3 step
     std::array<QLineEdit*, 8> Text1{};
     std::array<QLabel*, 3> Label2{};  // slider minimum, maximum, current value

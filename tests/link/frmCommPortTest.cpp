@@ -124,7 +124,8 @@ TEST(CommPortDialog, TextsAndCaptionsInBothLanguages)
         EXPECT_EQ(dialog.cmdOK->text().toStdString(), Text(1102));
         EXPECT_EQ(dialog.cmdCancel->text().toStdString(), Text(1103));
         for (int i = 0; i < 4; ++i) {
-            EXPECT_TRUE(dialog.optCOM[i]->text().startsWith(QString::fromStdString(Text(1318) + std::to_string(i + 1))));
+            EXPECT_TRUE(dialog.optCOM[i]->text().startsWith(
+                QString::fromStdString(Text(1318) + std::to_string(i + 1))));
         }
 #ifndef Q_OS_WIN
         EXPECT_TRUE(dialog.optCOM[0]->text().contains(QStringLiteral("/dev/ttyUSB0")));

@@ -10,7 +10,6 @@
 #include <memory>
 #include <span>
 
-#include "support/ScriptedPrompter.h"
 #include "core/AppState.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
@@ -19,6 +18,7 @@
 #include "platform/SettingsStore.h"
 #include "radio-sim/RadioModel.h"
 #include "strings/Strings.h"
+#include "support/ScriptedPrompter.h"
 #include "ui/main/ChannelGrid.h"
 #include "ui/main/frmMain.h"
 
@@ -68,7 +68,8 @@ public:
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
         for (const RadioModel::Reply& reply : m_line.radio.receive(std::span(data, bytes.size()))) {
             if (reply.late) continue;
-            QByteArray chunk(reinterpret_cast<const char*>(reply.bytes.data()), static_cast<qsizetype>(reply.bytes.size()));
+            QByteArray chunk(reinterpret_cast<const char*>(reply.bytes.data()),
+                             static_cast<qsizetype>(reply.bytes.size()));
             QTimer::singleShot(0, this, [this, chunk] {
                 if (!m_open) return;
                 m_received += chunk;
@@ -78,7 +79,10 @@ public:
         return true;
     }
     QByteArray readAll() override { return std::exchange(m_received, {}); }
-    QString errorText() const override { return m_line.refuseOpen ? QStringLiteral("Permission denied") : QString(); }
+    QString errorText() const override
+    {
+        return m_line.refuseOpen ? QStringLiteral("Permission denied") : QString();
+    }
 
 private:
     FakeLine& m_line;
@@ -117,7 +121,8 @@ protected:
     QString WriteDataFile(const QString& name, const MemoryImage& image) const
     {
         const ByteBuffer bytes = EncodeDataFile(image);
-        return WriteRaw(name, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+        return WriteRaw(name, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                         static_cast<qsizetype>(bytes.size())));
     }
     QString WriteRaw(const QString& name, const QByteArray& bytes) const
     {

@@ -187,7 +187,7 @@ TEST_F(DocumentCommandsTest, FileOfTheSmallBandSwitchesToEightRowsAndTheReducedT
 TEST_F(DocumentCommandsTest, OutOfBandChannelsAreErasedOnLoadWithoutCountingAsChanges)
 {
     MemoryImage image = SampleImage();
-    PutChannel(image, 3, "150.00000");             // outside 240..260
+    PutChannel(image, 3, "150.00000");               // outside 240..260
     PutChannel(image, 4, "255.00000", "300.00000");  // TX outside
     const QString file = WriteDataFile(QStringLiteral("dirty.dat"), image);
     window->documentCommands().OpenPath(file);
@@ -271,13 +271,12 @@ QByteArray WrongSignatureFile()
     return QByteArray(reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, RejectedFile,
-    ::testing::Values(RejectedCase{"Empty", QByteArray(), false},
-                      RejectedCase{"Text", QByteArrayLiteral("hello, radio\n"), true},
-                      RejectedCase{"PlainUnencodedImage", PlainImageFile(), true},
-                      RejectedCase{"WrongSignature", WrongSignatureFile(), true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, RejectedFile,
+                         ::testing::Values(RejectedCase{"Empty", QByteArray(), false},
+                                           RejectedCase{"Text", QByteArrayLiteral("hello, radio\n"), true},
+                                           RejectedCase{"PlainUnencodedImage", PlainImageFile(), true},
+                                           RejectedCase{"WrongSignature", WrongSignatureFile(), true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentCommandsTest, DroppedFileOpensAfterTheUnsavedChangesQuestion)
 {
@@ -305,7 +304,8 @@ TEST_F(DocumentCommandsTest, DroppedFileOpensAfterTheUnsavedChangesQuestion)
 TEST_F(DocumentCommandsTest, DragOfSeveralFilesOrNonFilesIsRefused)
 {
     QMimeData two;
-    two.setUrls({QUrl::fromLocalFile(path(QStringLiteral("a.dat"))), QUrl::fromLocalFile(path(QStringLiteral("b.dat")))});
+    two.setUrls({QUrl::fromLocalFile(path(QStringLiteral("a.dat"))),
+                 QUrl::fromLocalFile(path(QStringLiteral("b.dat")))});
     QMimeData web;
     web.setUrls({QUrl(QStringLiteral("https://example.invalid/a.dat"))});
     for (QMimeData* data : {&two, &web}) {

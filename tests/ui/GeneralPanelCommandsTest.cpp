@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ByteCase{"Model7105B", 0, 1, layout::kModelRow, layout::kRadioColumn, 57},
                       ByteCase{"Power3", 2, 3, layout::kPowerLevelRow, layout::kSettingsColumn, 3},
                       ByteCase{"Power0", 2, 0, layout::kPowerLevelRow, layout::kSettingsColumn, 0},
-                      ByteCase{"ManualDisable", 3, 1, layout::kGeneralFlagsRow, layout::kSettingsColumn, 215 & 0x7F},
+                      ByteCase{"ManualDisable", 3, 1, layout::kGeneralFlagsRow, layout::kSettingsColumn,
+                               215 & 0x7F},
                       ByteCase{"ManualEnable", 3, 0, layout::kGeneralFlagsRow, layout::kSettingsColumn, 215}),
     [](const auto& info) { return std::string(info.param.name); });
 

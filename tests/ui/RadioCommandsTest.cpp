@@ -75,7 +75,8 @@ TEST_F(RadioCommandsTest, CompletedReadReplacesTheDocumentAndCountsAsSaved)
     EXPECT_TRUE(grid().cellEmpty(5, ChannelGrid::kRxFreqCol));
     EXPECT_TRUE(grid().cellEmpty(3, ChannelGrid::kRxFreqCol));
     EXPECT_EQ(state.memoryImage.at(layout::kRxFreqRow, 2), layout::kEmpty);
-    for (int a : {0x000, 0x7FF, 0x83F}) EXPECT_EQ(state.memoryImage.atAddress(a), radioImage.atAddress(a)) << a;
+    for (int a : {0x000, 0x7FF, 0x83F})
+        EXPECT_EQ(state.memoryImage.atAddress(a), radioImage.atAddress(a)) << a;
     EXPECT_FALSE(IsModified(state));
     EXPECT_EQ(window->windowTitle().toStdString(), BuildTitle("Untitled"));
 }

@@ -44,8 +44,9 @@ DocumentCommands::DocumentCommands(AppState& state, Prompter& prompter, frmMain&
 void DocumentCommands::New()
 {
     m_window.EndCellEdit();
-    const Prompter::Button answer = m_prompter.message(&m_window, QText(1107), QText(1108), Prompter::Icon::Exclamation,
-                                                       Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
+    const Prompter::Button answer =
+        m_prompter.message(&m_window, QText(1107), QText(1108), Prompter::Icon::Exclamation,
+                           Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
     if (answer != Prompter::Button::Ok) return;
     StartUntitledDocument(m_window, m_state);
 }
@@ -85,8 +86,9 @@ bool DocumentCommands::SaveAs()
 bool DocumentCommands::settleUnsavedChanges()
 {
     if (!IsModified(m_state)) return true;
-    const Prompter::Button answer = m_prompter.message(&m_window, QText(1110), kProductTitle, Prompter::Icon::Exclamation,
-                                                       Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
+    const Prompter::Button answer =
+        m_prompter.message(&m_window, QText(1110), kProductTitle, Prompter::Icon::Exclamation,
+                           Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
     if (answer == Prompter::Button::Cancel) return false;
     // Whether or not the save happens (its dialog may be cancelled), the user
     // goes on to choose the file to open and can still cancel there.
@@ -120,7 +122,8 @@ bool DocumentCommands::saveTo(const QString& path)
 {
     const ByteBuffer encoded = EncodeDataFile(m_state.memoryImage);
     const QString error = filestore::writeAtomically(
-        path, QByteArray(reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size())));
+        path,
+        QByteArray(reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size())));
     if (!error.isEmpty()) {
         ShowNotice(m_prompter, &m_window, error, kProductTitle, Prompter::Icon::Exclamation);
         return false;

@@ -25,11 +25,9 @@ enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
 }  // namespace
 
 RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& window)
-    : QObject(&window),
-      m_state(state),
-      m_prompter(prompter),
-      m_window(window),
-      m_makePort([] { return std::make_unique<QtSerialPort>(); })
+    : QObject(&window), m_state(state), m_prompter(prompter), m_window(window), m_makePort([] {
+          return std::make_unique<QtSerialPort>();
+      })
 {
 }
 
@@ -85,8 +83,8 @@ bool RadioCommands::probePort()
 bool RadioCommands::confirm(int firstLineId)
 {
     const QString text = QText(firstLineId) + QStringLiteral("\r\n") + QText(1602);
-    return m_prompter.message(&m_window, text, kProductTitle, Prompter::Icon::Question, Prompter::Buttons::OkCancel,
-                              Prompter::Button::Ok) == Prompter::Button::Ok;
+    return m_prompter.message(&m_window, text, kProductTitle, Prompter::Icon::Question,
+                              Prompter::Buttons::OkCancel, Prompter::Button::Ok) == Prompter::Button::Ok;
 }
 
 void RadioCommands::reportPortFailure()

@@ -6,37 +6,20 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <map>
 #include <memory>
 #include <span>
 
+#include "MainWindowFixture.h"
 #include "core/AppState.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "files/DataFile.h"
 #include "platform/SerialPort.h"
-#include "platform/SettingsStore.h"
 #include "radio-sim/RadioModel.h"
 #include "strings/Strings.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/main/ChannelGrid.h"
 #include "ui/main/frmMain.h"
-
-// Remembered values kept in memory.
-class MemorySettings final : public SettingsStore {
-public:
-    std::map<std::string, std::string, std::less<>> values;
-    std::string readString(std::string_view name) override
-    {
-        const auto it = values.find(name);
-        return it == values.end() ? std::string() : it->second;
-    }
-    bool writeString(std::string_view name, std::string_view text) override
-    {
-        values[std::string(name)] = std::string(text);
-        return true;
-    }
-};
 
 // The far end of a programming cable with a RadioModel on it, shared by every
 // port the program opens during a test.

@@ -92,7 +92,7 @@ constexpr Entry kTable[] = {
     {1301, "Memory Channel", "记忆信道"},
     {1303, "Select &All", "全选(&A)"},
     {1304, "C&lear all", "全清(&L)"},
-    {1305, "The ZQ-915 programming software authors", "ZQ-915 编程软件作者"},
+    {1305, "The ZQ-915 programming software authors.", "ZQ-915 编程软件作者。"},
     {1306, "Please select printing items.", "清选择打印项目。"},
     {1307, "Marel TARX410 Radio Programming Information", "Marel TR7105 对讲机编程信息"},
     {1308, "Model Type", "机型类型"},

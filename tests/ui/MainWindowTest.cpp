@@ -142,6 +142,7 @@ TEST_F(MainWindowTest, AboutOpensFromMenuAndToolbarWithItsLines)
     EXPECT_EQ(lines[1], "For ZQ-915");
     EXPECT_EQ(lines[3], "Version 1.00");
     EXPECT_EQ(lines[4], "Release " + QLocale::system().toString(QDate(2010, 6, 19), QLocale::ShortFormat));
+    EXPECT_EQ(lines[6], "Copyright (C) 2010 The ZQ-915 programming software authors. All rights reserved.");
     EXPECT_EQ(seen[3], seen[1]);
 }
 

@@ -54,7 +54,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), lblAbout(new QLabel(this)
 QString frmAbout::AboutText()
 {
     const QString rights = Tr(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') + Tr(1305) +
-                           QStringLiteral(". ") + Tr(1328);
+                           QLatin1Char(' ') + Tr(1328);
     const QStringList lines{
         kProduct + QLatin1Char(' ') + Tr(1323),
         Tr(1324) + QLatin1Char(' ') + kProduct,

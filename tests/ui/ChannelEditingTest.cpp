@@ -147,11 +147,13 @@ TEST_F(ChannelEditingTest, FocusMovingAwayCommitsTheTypingToTheEditedCell)
     clickCell(4, ChannelGrid::kRxFreqCol);
     QTest::keyClicks(&freqEditor(), "151");
     // Clicking another cell: the text belongs to row 4, not to the new cell.
-    QTest::mousePress(grid().viewport(), Qt::LeftButton, {}, grid().cellRect(7, ChannelGrid::kRxFreqCol).center());
+    QTest::mousePress(grid().viewport(), Qt::LeftButton, {},
+                      grid().cellRect(7, ChannelGrid::kRxFreqCol).center());
     EXPECT_EQ(cell(4, ChannelGrid::kRxFreqCol), "151.00000");
     EXPECT_EQ(FreqToText(state.memoryImage, 3, layout::kRxFreqRow), "151.00000");
     EXPECT_EQ(cell(7, ChannelGrid::kRxFreqCol), "");
-    QTest::mouseRelease(grid().viewport(), Qt::LeftButton, {}, grid().cellRect(7, ChannelGrid::kRxFreqCol).center());
+    QTest::mouseRelease(grid().viewport(), Qt::LeftButton, {},
+                        grid().cellRect(7, ChannelGrid::kRxFreqCol).center());
 
     QTest::keyClicks(&freqEditor(), "152");
     window->findChild<QComboBox*>("cboGenPower")->setFocus(Qt::MouseFocusReason);
@@ -162,9 +164,9 @@ TEST_F(ChannelEditingTest, FocusMovingAwayCommitsTheTypingToTheEditedCell)
 TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)
 {
     enterFrequency(1, ChannelGrid::kRxFreqCol, "145");
-    state.memoryImage.set(layout::kChannelFlagsRow, 0, 0x41);   // Narrow, Del, Low, plus bits no editor owns
-    state.memoryImage.set(layout::kOptSignalRow, 0, 0xF0);      // None
-    state.memoryImage.set(layout::kPttIdRow, 0, 0xAA);          // Off
+    state.memoryImage.set(layout::kChannelFlagsRow, 0, 0x41);  // Narrow, Del, Low, plus bits no editor owns
+    state.memoryImage.set(layout::kOptSignalRow, 0, 0xF0);     // None
+    state.memoryImage.set(layout::kPttIdRow, 0, 0xAA);         // Off
     window->RenderChannelRow(1);
 
     struct Case {
@@ -174,11 +176,16 @@ TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)
         std::uint8_t expected;
     };
     const Case cases[] = {
-        {5, "Wide", layout::kChannelFlagsRow, 0x51},   {6, "Add", layout::kChannelFlagsRow, 0x59},
-        {7, "High", layout::kChannelFlagsRow, 0x79},   {10, "Carrier", layout::kChannelFlagsRow, 0x7B},
-        {10, "QT/DQT", layout::kChannelFlagsRow, 0x7D}, {10, "Off", layout::kChannelFlagsRow, 0x79},
-        {7, "Low", layout::kChannelFlagsRow, 0x59},    {8, "DTMF", layout::kOptSignalRow, 0xF2},
-        {9, "On", layout::kPttIdRow, 0xAB},            {5, "Narrow", layout::kChannelFlagsRow, 0x49},
+        {5, "Wide", layout::kChannelFlagsRow, 0x51},
+        {6, "Add", layout::kChannelFlagsRow, 0x59},
+        {7, "High", layout::kChannelFlagsRow, 0x79},
+        {10, "Carrier", layout::kChannelFlagsRow, 0x7B},
+        {10, "QT/DQT", layout::kChannelFlagsRow, 0x7D},
+        {10, "Off", layout::kChannelFlagsRow, 0x79},
+        {7, "Low", layout::kChannelFlagsRow, 0x59},
+        {8, "DTMF", layout::kOptSignalRow, 0xF2},
+        {9, "On", layout::kPttIdRow, 0xAB},
+        {5, "Narrow", layout::kChannelFlagsRow, 0x49},
     };
     for (const Case& c : cases) {
         choose(1, c.col, c.choice);

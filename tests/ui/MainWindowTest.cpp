@@ -89,10 +89,14 @@ TEST_F(MainWindowTest, EnterInAGeneralListMovesTheFocusOn)
 TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndCommitTheEditFirst)
 {
     start("239");
-    const std::pair<const char*, const char*> captions[] = {
-        {"mnuFile_New", "&New"},         {"mnuFile_SaveAs", "Save &As"},       {"mnuFile_Exit", "E&xit"},
-        {"mnuProgram_Test", "Tuning"},   {"mnuProgram_OptFeatures", "&Optional Features"},
-        {"mnuSetup_Lang", "&Language Setup"}, {"mnuHelp_Topics", "&Help Topics"}, {"mnuHelp_About", "&About"}};
+    const std::pair<const char*, const char*> captions[] = {{"mnuFile_New", "&New"},
+                                                            {"mnuFile_SaveAs", "Save &As"},
+                                                            {"mnuFile_Exit", "E&xit"},
+                                                            {"mnuProgram_Test", "Tuning"},
+                                                            {"mnuProgram_OptFeatures", "&Optional Features"},
+                                                            {"mnuSetup_Lang", "&Language Setup"},
+                                                            {"mnuHelp_Topics", "&Help Topics"},
+                                                            {"mnuHelp_About", "&About"}};
     for (const auto& [name, caption] : captions) {
         QAction* action = window->findChild<QAction*>(name);
         ASSERT_NE(action, nullptr) << name;
@@ -202,11 +206,12 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsMenusHeadersAndWordCells)
 TEST(BuildTitleTest, FileNameFollowsTheLastSeparatorOfEitherKind)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"Untitled", "Untitled"},           {"C:\\radios\\a.dat", "a.dat"}, {"/home/user/b.dat", "b.dat"},
-        {"plain.dat", "plain.dat"},         {"C:\\mixed/dir\\c.dat", "c.dat"},
+        {"Untitled", "Untitled"},   {"C:\\radios\\a.dat", "a.dat"},    {"/home/user/b.dat", "b.dat"},
+        {"plain.dat", "plain.dat"}, {"C:\\mixed/dir\\c.dat", "c.dat"},
     };
     for (const auto& [path, name] : cases)
-        EXPECT_EQ(BuildTitle(path), "ZQ-915 series radio programming software [File Name: " + name + "]") << path;
+        EXPECT_EQ(BuildTitle(path), "ZQ-915 series radio programming software [File Name: " + name + "]")
+            << path;
 }
 
 TEST_F(MainWindowTest, ClosingAsksOnlyWhenTheImageDiffersAndWritesTheSettings)

@@ -21,7 +21,8 @@ const QDate kReleaseDate(kReleaseYear, 6, 19);
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent), lblAbout(new QLabel(this)), cmdOK(new QPushButton(this))
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent), lblAbout(new QLabel(this)), cmdOK(new QPushButton(this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
@@ -53,8 +54,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), lblAbout(new QLabel(this)
 
 QString frmAbout::AboutText()
 {
-    const QString rights = Tr(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') + Tr(1305) +
-                           QLatin1Char(' ') + Tr(1328);
+    const QString rights = Tr(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') +
+                           Tr(1305) + QLatin1Char(' ') + Tr(1328);
     const QStringList lines{
         kProduct + QLatin1Char(' ') + Tr(1323),
         Tr(1324) + QLatin1Char(' ') + kProduct,

@@ -24,19 +24,19 @@ QString Tr(int id) { return QString::fromStdString(Text(id)); }
 bool IsNavigationKey(int key)
 {
     switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return false;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -76,7 +76,8 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
     // A plain scrolling list: the style's full-height popup would cover the
     // whole screen for the 261 tones.
     cboFeature_0->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    cboFeature_0->view()->setStyleSheet(QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
+    cboFeature_0->view()->setStyleSheet(
+        QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
     cboFeature_0->setMaxVisibleItems(16);
     cboFeature_1->addItems({Tr(1214), Tr(1215)});
     for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),
@@ -102,7 +103,8 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
     });
     connect(txtMemChannel, &FrequencyEditor::focusLost, this, [this] { commitFrequencyEditor(); });
     for (QComboBox* editor : {cboFeature_0, cboFeature_1})
-        connect(editor, &QComboBox::activated, this, [this, editor](int index) { dropDownChosen(editor, index); });
+        connect(editor, &QComboBox::activated, this,
+                [this, editor](int index) { dropDownChosen(editor, index); });
 
     // No editor may float over a cell that has moved away.
     connect(m_grid.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { EndCellEdit(); });
@@ -116,7 +118,8 @@ void CellEditing::ResetForLayout()
     cboFeature_0->hide();
     cboFeature_1->hide();
     cboFeature_0->clear();
-    for (const std::string& entry : ToneList(m_state.toneListLast)) cboFeature_0->addItem(QString::fromStdString(entry));
+    for (const std::string& entry : ToneList(m_state.toneListLast))
+        cboFeature_0->addItem(QString::fromStdString(entry));
 }
 
 void CellEditing::ApplyLanguage()
@@ -135,7 +138,8 @@ void CellEditing::BeginCellEdit()
         openDropDown(cboFeature_0, n, col);
     } else {
         cboFeature_1->clear();
-        for (const std::string& entry : OptionEntries(col)) cboFeature_1->addItem(QString::fromStdString(entry));
+        for (const std::string& entry : OptionEntries(col))
+            cboFeature_1->addItem(QString::fromStdString(entry));
         openDropDown(cboFeature_1, n, col);
     }
 }
@@ -168,7 +172,8 @@ void CellEditing::StoreTxFrequency(int n, const QString& text)
     MemoryImage& image = m_state.memoryImage;
     image.setBit(layout::kEntryFlagsRow, n - 1, layout::kTxEntry, false);
     StoreFreq(image, n - 1, layout::kTxFreqRow, text.toStdString());
-    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol)) m_grid.setCellText(n, ChannelGrid::kEncodeCol, Tr(1104));
+    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
+        m_grid.setCellText(n, ChannelGrid::kEncodeCol, Tr(1104));
 }
 
 bool CellEditing::eventFilter(QObject* watched, QEvent* event)
@@ -181,7 +186,8 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event)
             gridLeftRelease();
         return false;
     }
-    if (watched == txtMemChannel && type == QEvent::KeyPress) return forwardShortcut(static_cast<QKeyEvent*>(event));
+    if (watched == txtMemChannel && type == QEvent::KeyPress)
+        return forwardShortcut(static_cast<QKeyEvent*>(event));
     for (QComboBox* editor : {cboFeature_0, cboFeature_1}) {
         if (watched != editor) continue;
         if (type == QEvent::KeyPress) return dropDownKeyPress(editor, static_cast<QKeyEvent*>(event));
@@ -301,9 +307,11 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
         image.fillColumn(column, layout::kEmpty);
         return;
     }
-    const NormalizedFreq normal = NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
+    const NormalizedFreq normal =
+        NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
     if (normal.outOfRange)
-        ShowNotice(m_prompter, &m_dialogParent, Tr(1229), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, &m_dialogParent, Tr(1229), QStringLiteral("ZQ-915"),
+                   Prompter::Icon::Exclamation);
     const QString text = QString::fromStdString(normal.text);
     m_grid.setCellText(n, col, text);
     if (col == ChannelGrid::kTxFreqCol) {
@@ -314,7 +322,8 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     StoreFreq(image, column, layout::kRxFreqRow, normal.text);
     if (!m_grid.cellEmpty(n, ChannelGrid::kDecodeCol)) return;
     // A new channel: an empty column's 0xFF bits already mean these words, except BCL.
-    constexpr int kNewChannelWords[][2] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215}, {8, 1500}, {9, 1100}, {10, 1101}};
+    constexpr int kNewChannelWords[][2] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215},
+                                           {8, 1500}, {9, 1100}, {10, 1101}};
     for (const auto& [cellCol, id] : kNewChannelWords) m_grid.setCellText(n, cellCol, Tr(id));
     image.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
 }
@@ -356,7 +365,8 @@ void CellEditing::hideDropDown(QComboBox* editor)
 
 void CellEditing::placeEditors()
 {
-    if (m_frequencyOpen) txtMemChannel->setGeometry(m_grid.cellRect(m_editRow, m_editCol).adjusted(1, 1, -1, -1));
+    if (m_frequencyOpen)
+        txtMemChannel->setGeometry(m_grid.cellRect(m_editRow, m_editCol).adjusted(1, 1, -1, -1));
     for (QComboBox* editor : {cboFeature_0, cboFeature_1})
         if (editor->isVisible()) editor->setGeometry(m_grid.cellRect(m_editRow, m_editCol));
 }

@@ -10,9 +10,10 @@
 namespace {
 
 // The header words a fresh layout shows until the language is applied.
-const QStringList kLayoutHeaders{"CH",  "RX Freq", "TX Freq",    "Decode", "Encode", "W/N",
-                                  "Scan", "TX Power", "Opt Signal", "PTT ID", "BCL"};
-constexpr int kHeaderIds[ChannelGrid::kColumns] = {1239, 1200, 1202, 1211, 1212, 1216, 1219, 1213, 1247, 1458, 1227};
+const QStringList kLayoutHeaders{"CH",   "RX Freq",  "TX Freq",    "Decode", "Encode", "W/N",
+                                 "Scan", "TX Power", "Opt Signal", "PTT ID", "BCL"};
+constexpr int kHeaderIds[ChannelGrid::kColumns] = {1239, 1200, 1202, 1211, 1212, 1216,
+                                                   1219, 1213, 1247, 1458, 1227};
 
 // One unit for the number column, two for each data column.
 constexpr int kWidthUnits = 21;

@@ -10,6 +10,7 @@ std::string BuildTitle(const std::string& documentPath)
 {
     // Paths from dialogs use "/" on every platform; documents named elsewhere may carry "\".
     const std::size_t separator = documentPath.find_last_of("\\/");
-    const std::string fileName = separator == std::string::npos ? documentPath : documentPath.substr(separator + 1);
+    const std::string fileName =
+        separator == std::string::npos ? documentPath : documentPath.substr(separator + 1);
     return Text(1035) + " [" + Text(1106) + ": " + fileName + "]";
 }

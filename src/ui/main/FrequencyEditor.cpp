@@ -8,15 +8,15 @@ namespace {
 bool IsEditingKey(int key)
 {
     switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        return true;
-    default:
-        return false;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -47,7 +47,8 @@ void FrequencyEditor::keyPressEvent(QKeyEvent* event)
     }
     const QString typed = event->text();
     const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
-    if (plain && typed.size() == 1 && ((typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9')) || typed[0] == QLatin1Char('.'))) {
+    if (plain && typed.size() == 1 &&
+        ((typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9')) || typed[0] == QLatin1Char('.'))) {
         if (text().size() >= kMaxLength && !hasSelectedText()) return;
         QLineEdit::keyPressEvent(event);
         return;

@@ -35,8 +35,10 @@ GeneralPanel::GeneralPanel(QWidget* parent)
       cboGenManual(MakeList("cboGenManual", this))
 {
     setObjectName(QStringLiteral("fraGeneral"));
-    for (std::string_view model : ModelTexts()) cboGenModel->addItem(QString::fromUtf8(model.data(), model.size()));
-    for (const Band& band : Bands()) cboGenFreq->addItem(QString::fromUtf8(band.text.data(), band.text.size()));
+    for (std::string_view model : ModelTexts())
+        cboGenModel->addItem(QString::fromUtf8(model.data(), model.size()));
+    for (const Band& band : Bands())
+        cboGenFreq->addItem(QString::fromUtf8(band.text.data(), band.text.size()));
     for (int level = 0; level <= 9; ++level) cboGenPower->addItem(QString::number(level));
     cboGenManual->addItems({Tr(1115), Tr(1114)});
 

@@ -37,7 +37,8 @@ QString WithoutAccessKey(QString text) { return text.remove(QLatin1Char('&')); }
 
 }  // namespace
 
-MainMenus::MainMenus(QMainWindow& window) : QObject(&window), m_window(window), tlbActions(new QToolBar(&window))
+MainMenus::MainMenus(QMainWindow& window)
+    : QObject(&window), m_window(window), tlbActions(new QToolBar(&window))
 {
     QMenuBar* bar = window.menuBar();
     auto addMenu = [&](const char* name, int textId) {
@@ -85,7 +86,8 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), m_window(window), 
     QStyle* style = window.style();
     for (const ToolButton& button : kToolButtons) {
         if (button.separatorBefore) tlbActions->addSeparator();
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.themeIcon), style->standardIcon(button.fallback));
+        const QIcon icon =
+            QIcon::fromTheme(QString::fromLatin1(button.themeIcon), style->standardIcon(button.fallback));
         QAction* tool = tlbActions->addAction(icon, QString());
         tool->setObjectName(QStringLiteral("tlbActions_") + QString::fromLatin1(button.key));
         m_labelled.push_back({tool, button.tooltipId, true});

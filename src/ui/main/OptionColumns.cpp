@@ -14,12 +14,12 @@ struct OptionColumn {
 
 // BCL is the one column with three entries and two bits; it is handled apart.
 constexpr OptionColumn kColumns[] = {
-    {{1217, 1218, 0}, layout::kChannelFlagsRow, layout::kWide, 0},          // W/N
-    {{1221, 1220, 0}, layout::kChannelFlagsRow, layout::kScanAdd, 0},       // Scan
-    {{1214, 1215, 0}, layout::kChannelFlagsRow, layout::kHighPower, 1},     // TX Power
-    {{1104, 1500, 0}, layout::kOptSignalRow, layout::kOptSignalDtmf, 1},    // Opt Signal
-    {{1101, 1100, 0}, layout::kPttIdRow, layout::kPttIdOn, 1},              // PTT ID
-    {{1101, 1226, 1225}, layout::kChannelFlagsRow, 0, 0},                   // BCL
+    {{1217, 1218, 0}, layout::kChannelFlagsRow, layout::kWide, 0},        // W/N
+    {{1221, 1220, 0}, layout::kChannelFlagsRow, layout::kScanAdd, 0},     // Scan
+    {{1214, 1215, 0}, layout::kChannelFlagsRow, layout::kHighPower, 1},   // TX Power
+    {{1104, 1500, 0}, layout::kOptSignalRow, layout::kOptSignalDtmf, 1},  // Opt Signal
+    {{1101, 1100, 0}, layout::kPttIdRow, layout::kPttIdOn, 1},            // PTT ID
+    {{1101, 1226, 1225}, layout::kChannelFlagsRow, 0, 0},                 // BCL
 };
 
 constexpr int kBclColumn = 10;
@@ -53,5 +53,6 @@ void WriteOption(MemoryImage& image, int channelColumn, int gridColumn, const st
         image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclCarrier, carrier);
         return;
     }
-    image.setBit(column->row, channelColumn, column->mask, choice == Text(column->entryIds[column->setByEntry]));
+    image.setBit(column->row, channelColumn, column->mask,
+                 choice == Text(column->entryIds[column->setByEntry]));
 }

@@ -53,7 +53,8 @@ frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, Q
         startUp();
         m_startedOk = true;
     } catch (const std::exception& error) {
-        ShowNotice(m_prompter, this, QString::fromLocal8Bit(error.what()), kProductTitle, Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, this, QString::fromLocal8Bit(error.what()), kProductTitle,
+                   Prompter::Icon::Exclamation);
         TakeSnapshot(m_state);
     }
 }
@@ -75,14 +76,15 @@ void frmMain::buildWindow()
         [this](int key, Qt::KeyboardModifiers modifiers) { return HandleShortcutKey(key, modifiers); });
     m_channelShortcuts = std::make_unique<ChannelShortcuts>(
         m_state, m_prompter,
-        ChannelShortcuts::Window{this, [this](int n, int col) { return msgMemChannel->cellText(n, col); },
-                                 [this](int n) { RenderChannelRow(n); },
-                                 [this] {
-                                     EndCellEdit();
-                                     msgMemChannel->setFocus();
-                                 },
-                                 [this](int n, const QString& text) { m_cellEditing->StoreTxFrequency(n, text); },
-                                 [this](int n) { m_cellEditing->ClearTxFrequency(n); }});
+        ChannelShortcuts::Window{
+            this, [this](int n, int col) { return msgMemChannel->cellText(n, col); },
+            [this](int n) { RenderChannelRow(n); },
+            [this] {
+                EndCellEdit();
+                msgMemChannel->setFocus();
+            },
+            [this](int n, const QString& text) { m_cellEditing->StoreTxFrequency(n, text); },
+            [this](int n) { m_cellEditing->ClearTxFrequency(n); }});
     new MemoryMapGesture(*msgMemChannel, [this] { memoryMapCommand(); });
     m_documentCommands = new DocumentCommands(m_state, m_prompter, *this);
     m_generalPanelCommands = new GeneralPanelCommands(m_state, m_prompter, *this);
@@ -205,9 +207,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     EndCellEdit();
     if (IsModified(m_state)) {
-        const Prompter::Button answer =
-            m_prompter.message(this, QString::fromStdString(Text(1111)), kProductTitle, Prompter::Icon::Exclamation,
-                               Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
+        const Prompter::Button answer = m_prompter.message(
+            this, QString::fromStdString(Text(1111)), kProductTitle, Prompter::Icon::Exclamation,
+            Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
         if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
         // A save that did not happen (its dialog cancelled, the write failed)
         // must not end the program with the work unsaved.

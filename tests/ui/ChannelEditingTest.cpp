@@ -94,6 +94,23 @@ TEST_F(ChannelEditingTest, TxFrequencyIsStoredAndRemovedWithItsEncodeTone)
     for (int row = 0; row < 16; ++row) EXPECT_EQ(byte(row, 2), 0xFF) << "row " << row;
 }
 
+TEST_F(ChannelEditingTest, ReenteringRxOfAnExistingChannelChangesOnlyTheRxBytes)
+{
+    enterFrequency(6, ChannelGrid::kRxFreqCol, "145");
+    choose(6, ChannelGrid::kDecodeCol, "D023N");
+    choose(6, ChannelGrid::kBclCol, "Carrier");
+    choose(6, 5, "Narrow");
+    MemoryImage expected = state.memoryImage;
+    QStringList cellsBefore;
+    for (int col = 2; col <= 10; ++col) cellsBefore << cell(6, col);
+
+    enterFrequency(6, ChannelGrid::kRxFreqCol, "150.0125");
+    StoreFreq(expected, 5, layout::kRxFreqRow, "150.01250");
+    EXPECT_EQ(state.memoryImage, expected);
+    EXPECT_EQ(cell(6, ChannelGrid::kRxFreqCol), "150.01250");
+    for (int col = 2; col <= 10; ++col) EXPECT_EQ(cell(6, col), cellsBefore[col - 2]) << "column " << col;
+}
+
 TEST_F(ChannelEditingTest, EscapeLeavesCellAndImageUntouched)
 {
     enterFrequency(1, ChannelGrid::kRxFreqCol, "150");

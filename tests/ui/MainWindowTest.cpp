@@ -38,6 +38,12 @@ TEST_P(StartUpTest, RestoresTheRememberedBandAndItsLayout)
     EXPECT_EQ(window->findChild<QComboBox*>("cboGenModel")->currentText(), "7105C");
     EXPECT_EQ(window->findChild<QComboBox*>("cboGenPower")->currentText(), "9");
     EXPECT_EQ(window->findChild<QComboBox*>("cboGenManual")->currentText(), "Enable");
+    const QComboBox* bands = window->findChild<QComboBox*>("cboGenFreq");
+    ASSERT_EQ(bands->count(), 11);
+    EXPECT_EQ(bands->itemText(0), " 67 -  72 MHz");
+    EXPECT_EQ(bands->itemText(10), "446 - 447 MHz");
+    EXPECT_EQ(window->findChild<QComboBox*>("cboGenPower")->count(), 10);
+    EXPECT_EQ(window->findChild<QComboBox*>("cboGenManual")->itemText(1), "Disable");
     EXPECT_EQ(grid().rowCount(), c.channels);
     EXPECT_EQ(state.channelCount, c.channels);
     EXPECT_EQ(toneEditor().count(), c.toneEntries);

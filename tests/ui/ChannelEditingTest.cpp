@@ -61,6 +61,11 @@ TEST_F(ChannelEditingTest, KeysAndClicksOnCellsWithoutFrequenciesLeadToTheFreque
     EXPECT_TRUE(freqEditor().isVisible());
     QTest::keyClick(&freqEditor(), Qt::Key_Escape);
 
+    // The number column is not a cell to edit: a click there opens nothing.
+    clickCell(8, 0);
+    EXPECT_EQ(state.currentRow, 5);
+    EXPECT_FALSE(freqEditor().isVisible());
+
     // Any cell of an empty row sends the click to RX Freq.
     clickCell(9, 7);
     EXPECT_EQ(state.currentCol, ChannelGrid::kRxFreqCol);

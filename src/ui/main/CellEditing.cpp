@@ -182,7 +182,9 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event)
     if (watched == &m_grid && type == QEvent::KeyPress) return gridKeyPress(static_cast<QKeyEvent*>(event));
     if (watched == m_grid.viewport() && type == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_grid.indexAt(mouse->position().toPoint()).isValid())
+        // The number column never becomes current, so a click there must not
+        // open the editor of whichever cell happens to be current.
+        if (mouse->button() == Qt::LeftButton && m_grid.indexAt(mouse->position().toPoint()).column() > 0)
             gridLeftRelease();
         return false;
     }

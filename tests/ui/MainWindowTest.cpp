@@ -132,6 +132,24 @@ TEST_F(MainWindowTest, MenusAndToolbarCarryTheirCaptionsAndCommitTheEditFirst)
     EXPECT_EQ(state.memoryImage, before);
 }
 
+TEST_F(MainWindowTest, PrintOpensThePrintListFromMenuAndToolbarAfterCommittingTheEdit)
+{
+    start("239");
+    clickCell(2, ChannelGrid::kRxFreqCol);
+    QTest::keyClicks(&freqEditor(), "150");
+    QStringList titles;
+    for (int i = 0; i < 2; ++i)
+        prompter.dialogScripts.push_back([&titles](QDialog& dialog) {
+            titles << dialog.windowTitle();
+            return int(QDialog::Rejected);
+        });
+    window->findChild<QAction*>("mnuFile_Print")->trigger();
+    EXPECT_EQ(cell(2, ChannelGrid::kRxFreqCol), "150.00000");
+    window->findChild<QAction*>("tlbActions_Print")->trigger();
+    EXPECT_EQ(prompter.dialogsShown, (std::vector<QString>{"frmPrint", "frmPrint"}));
+    EXPECT_EQ(titles, (QStringList{"Print Out List", "Print Out List"}));
+}
+
 TEST_F(MainWindowTest, AboutOpensFromMenuAndToolbarWithItsLines)
 {
     start("240");

@@ -29,17 +29,11 @@
 #include "ui/dialogs/frmLanguage.h"
 #include "ui/dialogs/frmMemoryMap.h"
 #include "ui/dialogs/frmOptFeatures.h"
+#include "ui/dialogs/frmPrint.h"
 
 namespace {
 
 const QString kProductTitle = QStringLiteral("ZQ-915");
-
-// Commands of the menu bar (and so of the toolbar) that, for now, only commit
-// the cell edit before they run.
-constexpr const char* kEditCommittingCommands[] = {
-    "mnuFile_Print",
-    "mnuHelp_Topics",
-};
 
 }  // namespace
 
@@ -158,7 +152,9 @@ void frmMain::RefreshTitle() { setWindowTitle(QString::fromStdString(BuildTitle(
 
 void frmMain::connectCommands()
 {
-    for (const char* name : kEditCommittingCommands) connectCommand(name, &frmMain::endCellEditOnly);
+    // Help Topics has no help to show; like every command it commits the cell edit.
+    connectCommand("mnuHelp_Topics", &frmMain::endCellEditOnly);
+    connectCommand("mnuFile_Print", &frmMain::printCommand);
     const auto connectTo = [this](const char* actionName, auto* commands, auto command) {
         connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, commands,
                 [commands, command] { (commands->*command)(); });
@@ -233,6 +229,12 @@ void frmMain::writeSettings()
 bool frmMain::HandleShortcutKey(int key, Qt::KeyboardModifiers modifiers)
 {
     return m_channelShortcuts->handle(key, modifiers);
+}
+
+void frmMain::printCommand()
+{
+    EndCellEdit();
+    ShowPrintDialog(m_state, m_prompter, this);
 }
 
 void frmMain::optionalFeaturesCommand()

@@ -74,6 +74,7 @@ private:
     void endCellEditOnly();
     void languageCommand();
     void aboutCommand();
+    void printCommand();
     void optionalFeaturesCommand();
     // Opened by the hidden grid gesture; after OK the window follows the new image.
     void memoryMapCommand();

@@ -1,6 +1,6 @@
 #include "CommPortChoice.h"
 
-#include "QtText.h"
+#include "platform/QtText.h"
 
 CommPortChoice CurrentCommPortChoice(const AppState& state)
 {

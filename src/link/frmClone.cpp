@@ -5,9 +5,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "QtText.h"
+#include "CommPortChoice.h"
 #include "core/AppState.h"
 #include "platform/Prompter.h"
+#include "platform/QtText.h"
 #include "platform/SerialPort.h"
 
 namespace {
@@ -19,19 +20,13 @@ CloneSession::Direction DirectionOf(const AppState& state)
     return state.transferMode == 1 ? CloneSession::Direction::Write : CloneSession::Direction::Read;
 }
 
-QString PortNameOf(const AppState& state)
-{
-    if (!state.commPortDevice.empty()) return QString::fromStdString(state.commPortDevice);
-    return QStringLiteral("COM%1").arg(state.commPortNumber);
-}
-
 }  // namespace
 
 frmClone::frmClone(AppState& state, Prompter& prompter, SerialPort& port, QWidget* parent)
     : QDialog(parent),
       m_state(state),
       m_prompter(prompter),
-      m_runner(port, PortNameOf(state), DirectionOf(state), state.memoryImage, this)
+      m_runner(port, SelectedPortName(state), DirectionOf(state), state.memoryImage, this)
 {
     setObjectName(QStringLiteral("frmClone"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "QtText.h"
+#include "platform/QtText.h"
 
 frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent)
     : QDialog(parent), m_state(state)

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "QtText.h"
+#include "platform/QtText.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "core/ChannelView.h"
 #include "core/OptionalFeatures.h"
 #include "platform/PrintSurface.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -28,15 +29,13 @@ const QString kNoValue = QStringLiteral("---------");
 // Halves go to the even neighbour (the default floating-point rounding mode).
 int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
-
 QString Choice(const std::vector<std::string>& choices, int index)
 {
     return index >= 0 && index < static_cast<int>(choices.size()) ? QString::fromStdString(choices[index])
                                                                   : QString();
 }
 
-QString EnableText(bool on) { return Tr(on ? 1115 : 1114); }
+QString EnableText(bool on) { return QText(on ? 1115 : 1114); }
 
 struct PrintedChannel {
     int number;
@@ -88,7 +87,7 @@ private:
         const std::vector<PrintedChannel> list = channels();
         if (list.empty()) {
             printPageHeader();
-            at(0, kTitleLine, Tr(1301));
+            at(0, kTitleLine, QText(1301));
             printFooter();
             return true;
         }
@@ -112,10 +111,10 @@ private:
         };
         const auto orNoValue = [](const QString& text) { return text.isEmpty() ? kNoValue : text; };
 
-        at(0, line, Tr(1205) + QLatin1Char(' ') + QString::number(channel.number));
-        printDetailLine(line + 1, Tr(1200), cell(1), Tr(1202), orNoValue(cell(2)));
-        printDetailLine(line + 2, Tr(1211), cell(3), Tr(1212), orNoValue(cell(4)));
-        printDetailLine(line + 3, Tr(1213), cell(7), Tr(1219), cell(6));
+        at(0, line, QText(1205) + QLatin1Char(' ') + QString::number(channel.number));
+        printDetailLine(line + 1, QText(1200), cell(1), QText(1202), orNoValue(cell(2)));
+        printDetailLine(line + 2, QText(1211), cell(3), QText(1212), orNoValue(cell(4)));
+        printDetailLine(line + 3, QText(1213), cell(7), QText(1219), cell(6));
     }
 
     void printDetailLine(int line, const QString& leftLabel, const QString& leftValue,
@@ -132,20 +131,20 @@ private:
         printPageHeader();
         const OptionalFeatures f = ReadOptionalFeatures(m_state.memoryImage);
         const QString lines[][2] = {
-            {Tr(1404), Choice(TimeOutTimerChoices(), f.timeOutTimer)},
-            {Tr(1408), Choice(SquelchLevelChoices(), f.squelchLevel)},
-            {Tr(1450), Choice(ChordLanguageChoices(), f.chordLanguage)},
-            {Tr(1414), EnableText(f.beepTone)},
-            {Tr(1415), EnableText(f.batterySave)},
-            {Tr(1428), EnableText(f.scrambler)},
-            {Tr(1410), Choice(VoxGainChoices(), f.voxGain)},
-            {Tr(1451), Choice(VoxDelayChoices(), f.voxDelay)},
-            {Tr(1452), QString::fromStdString(f.ani)},
-            {Tr(1453), QString::fromStdString(f.name)},
-            {Tr(1454), EnableText(f.pttIdBot)},
-            {Tr(1455), EnableText(f.pttIdEot)},
+            {QText(1404), Choice(TimeOutTimerChoices(), f.timeOutTimer)},
+            {QText(1408), Choice(SquelchLevelChoices(), f.squelchLevel)},
+            {QText(1450), Choice(ChordLanguageChoices(), f.chordLanguage)},
+            {QText(1414), EnableText(f.beepTone)},
+            {QText(1415), EnableText(f.batterySave)},
+            {QText(1428), EnableText(f.scrambler)},
+            {QText(1410), Choice(VoxGainChoices(), f.voxGain)},
+            {QText(1451), Choice(VoxDelayChoices(), f.voxDelay)},
+            {QText(1452), QString::fromStdString(f.ani)},
+            {QText(1453), QString::fromStdString(f.name)},
+            {QText(1454), EnableText(f.pttIdBot)},
+            {QText(1455), EnableText(f.pttIdEot)},
         };
-        at(0, kTitleLine, Tr(1400));
+        at(0, kTitleLine, QText(1400));
         int line = kFirstBlockLine;
         for (const auto& [label, value] : lines) {
             at(6, line, label);
@@ -160,7 +159,7 @@ private:
         const double w = m_surface.width();
         m_surface.setBold(true);
         m_surface.setFontSize(kTitlePoints);
-        const QString title = Tr(1307);
+        const QString title = QText(1307);
         m_surface.printText(Round((w - m_surface.textWidth(title)) / 2), y(0), title);
 
         m_surface.setFontSize(kHeaderPoints);
@@ -170,11 +169,11 @@ private:
                               locale.toString(m_choices.printedAt.time(), QLocale::ShortFormat);
         m_surface.printText(Round(9 * w / 10 - m_surface.textWidth(stamp)), y(2), stamp);
 
-        at(4, 4, Tr(1308));
+        at(4, 4, QText(1308));
         at(30, 4, QStringLiteral("ZQ-915"));
-        at(4, 5, Tr(1206));
+        at(4, 5, QText(1206));
         at(30, 5, m_choices.bandLabel);
-        at(4, 6, Tr(1106));
+        at(4, 6, QText(1106));
         at(30, 6, fitted(QString::fromStdString(m_state.documentPath), m_surface.width() - x(30)));
 
         m_surface.setBold(false);

@@ -8,11 +8,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
 const QString kProduct = QStringLiteral("ZQ-915");
 const QString kVersion = QStringLiteral("1.00");
@@ -27,10 +26,10 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    setWindowTitle(Tr(1334) + QLatin1Char(' ') + kProduct);
+    setWindowTitle(QText(1334) + QLatin1Char(' ') + kProduct);
     lblAbout->setText(AboutText());
     lblAbout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdOK->setText(Tr(1102));
+    cmdOK->setText(QText(1102));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::accept);
 
@@ -54,14 +53,14 @@ frmAbout::frmAbout(QWidget* parent)
 
 QString frmAbout::AboutText()
 {
-    const QString rights = Tr(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') +
-                           Tr(1305) + QLatin1Char(' ') + Tr(1328);
+    const QString rights = QText(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') +
+                           QText(1305) + QLatin1Char(' ') + QText(1328);
     const QStringList lines{
-        kProduct + QLatin1Char(' ') + Tr(1323),
-        Tr(1324) + QLatin1Char(' ') + kProduct,
+        kProduct + QLatin1Char(' ') + QText(1323),
+        QText(1324) + QLatin1Char(' ') + kProduct,
         QString(),
-        Tr(1325) + QLatin1Char(' ') + kVersion,
-        Tr(1326) + QLatin1Char(' ') + QLocale::system().toString(kReleaseDate, QLocale::ShortFormat),
+        QText(1325) + QLatin1Char(' ') + kVersion,
+        QText(1326) + QLatin1Char(' ') + QLocale::system().toString(kReleaseDate, QLocale::ShortFormat),
         QString(),
         rights,
     };

@@ -7,27 +7,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
 }  // namespace
 
 frmLanguage::frmLanguage(QWidget* parent)
     : QDialog(parent),
-      lblLang(new QLabel(Tr(1320), this)),
+      lblLang(new QLabel(QText(1320), this)),
       cboLang(new QComboBox(this)),
-      cmdOK(new QPushButton(Tr(1102), this)),
-      cmdCancel(new QPushButton(Tr(1103), this))
+      cmdOK(new QPushButton(QText(1102), this)),
+      cmdCancel(new QPushButton(QText(1103), this))
 {
     setObjectName(QStringLiteral("frmLanguage"));
     lblLang->setObjectName(QStringLiteral("lblLang"));
     cboLang->setObjectName(QStringLiteral("cboLang"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    setWindowTitle(Tr(1319));
+    setWindowTitle(QText(1319));
 
-    cboLang->addItems({Tr(1321), Tr(1322)});
+    cboLang->addItems({QText(1321), QText(1322)});
     cboLang->setCurrentIndex(LanguageIndex());
     lblLang->setBuddy(cboLang);
     cmdOK->setDefault(true);

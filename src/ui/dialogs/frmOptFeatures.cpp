@@ -14,11 +14,10 @@
 #include <QVBoxLayout>
 
 #include "core/Layout.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-
-QString text(int id) { return QString::fromStdString(Text(id)); }
 
 QComboBox* makeList(QWidget* parent, const char* name, const std::vector<std::string>& choices)
 {
@@ -185,24 +184,24 @@ void frmOptFeatures::buildControls()
 
 void frmOptFeatures::applyCaptions()
 {
-    setWindowTitle(text(1400));
-    cmdOK->setText(text(1102));
-    cmdCancel->setText(text(1103));
-    fraGenFunction->setTitle(text(1456));
-    lblFeatureGen[1]->setText(text(1404));
-    lblFeatureGen[2]->setText(text(1408));
-    lblFeatureGen[3]->setText(text(1450));
-    chkFeatureGen[1]->setText(text(1414));
-    chkFeatureGen[2]->setText(text(1415));
-    chkFeatureGen[3]->setText(text(1428));
-    fraVOX->setTitle(text(1457));
-    lblFeatureVox[1]->setText(text(1410));
-    lblFeatureVox[2]->setText(text(1451));
-    fraPTTID->setTitle(text(1458));
-    lblFeaturePTTID[1]->setText(text(1452));
-    lblFeaturePTTID[2]->setText(text(1453));
-    chkFeaturePTTID[1]->setText(text(1454));
-    chkFeaturePTTID[2]->setText(text(1455));
+    setWindowTitle(QText(1400));
+    cmdOK->setText(QText(1102));
+    cmdCancel->setText(QText(1103));
+    fraGenFunction->setTitle(QText(1456));
+    lblFeatureGen[1]->setText(QText(1404));
+    lblFeatureGen[2]->setText(QText(1408));
+    lblFeatureGen[3]->setText(QText(1450));
+    chkFeatureGen[1]->setText(QText(1414));
+    chkFeatureGen[2]->setText(QText(1415));
+    chkFeatureGen[3]->setText(QText(1428));
+    fraVOX->setTitle(QText(1457));
+    lblFeatureVox[1]->setText(QText(1410));
+    lblFeatureVox[2]->setText(QText(1451));
+    fraPTTID->setTitle(QText(1458));
+    lblFeaturePTTID[1]->setText(QText(1452));
+    lblFeaturePTTID[2]->setText(QText(1453));
+    chkFeaturePTTID[1]->setText(QText(1454));
+    chkFeaturePTTID[2]->setText(QText(1455));
 }
 
 void frmOptFeatures::showFeatures(const OptionalFeatures& features)

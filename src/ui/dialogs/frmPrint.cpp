@@ -19,14 +19,13 @@
 #include "core/BandTable.h"
 #include "platform/Prompter.h"
 #include "platform/QtPrintSurface.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
 
 constexpr int kMaxRangeDigits = 3;
 constexpr int kHighestChannel = 128;
-
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
 // Leading decimal number of the text ("12abc" -> 12, "" -> 0), rounded half to even.
 double LeadingNumber(const QString& text)
@@ -48,7 +47,7 @@ QString Plain(double value) { return QString::number(value, 'f', 0); }
 
 QPushButton* Button(QWidget* parent, const char* name, int textId)
 {
-    auto* button = new QPushButton(Tr(textId), parent);
+    auto* button = new QPushButton(QText(textId), parent);
     button->setObjectName(QLatin1String(name));
     // No default button: Enter never prints by accident.
     button->setAutoDefault(false);
@@ -82,20 +81,20 @@ frmPrint::frmPrint(const AppState& state, Prompter& prompter, QWidget* parent)
       m_bandLabel(QString::fromStdString(BandText(state.memoryImage)))
 {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(Tr(1300));
+    setWindowTitle(QText(1300));
     buildControls();
     enableRange(false);
 }
 
 void frmPrint::buildControls()
 {
-    chkPrintItem_1 = new QCheckBox(Tr(1301), this);
+    chkPrintItem_1 = new QCheckBox(QText(1301), this);
     chkPrintItem_1->setObjectName(QStringLiteral("chkPrintItem_1"));
-    chkPrintItem_2 = new QCheckBox(Tr(1400), this);
+    chkPrintItem_2 = new QCheckBox(QText(1400), this);
     chkPrintItem_2->setObjectName(QStringLiteral("chkPrintItem_2"));
-    lblFrom = new QLabel(Tr(1335), this);
+    lblFrom = new QLabel(QText(1335), this);
     lblFrom->setObjectName(QStringLiteral("lblFrom"));
-    lblTo = new QLabel(Tr(1336), this);
+    lblTo = new QLabel(QText(1336), this);
     lblTo->setObjectName(QStringLiteral("lblTo"));
     txtRange_0 = new QLineEdit(QStringLiteral("1"), this);
     txtRange_0->setObjectName(QStringLiteral("txtRange_0"));
@@ -228,7 +227,7 @@ PrintChoices frmPrint::choices()
 bool frmPrint::anythingSelected()
 {
     if (chkPrintItem_1->isChecked() || chkPrintItem_2->isChecked()) return true;
-    ShowNotice(m_prompter, this, Tr(1306), QStringLiteral("ZQ-915"), Prompter::Icon::Information);
+    ShowNotice(m_prompter, this, QText(1306), QStringLiteral("ZQ-915"), Prompter::Icon::Information);
     return false;
 }
 
@@ -275,10 +274,10 @@ void frmPrint::runPrint()
 
 void frmPrint::reportFailure()
 {
-    QString text = Tr(1310);
+    QString text = QText(1310);
     if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
         text += QStringLiteral("\n") + m_printer.outputFileName();
-    ShowNotice(m_prompter, this, text, Tr(1113), Prompter::Icon::Exclamation);
+    ShowNotice(m_prompter, this, text, QText(1113), Prompter::Icon::Exclamation);
 }
 
 void ShowPrintDialog(AppState& state, Prompter& prompter, QWidget* parent)

@@ -14,11 +14,10 @@
 #include "core/Layout.h"
 #include "core/ToneCodec.h"
 #include "platform/Prompter.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
 // Keys the grid keeps for moving between cells and controls.
 bool IsNavigationKey(int key)
@@ -79,7 +78,7 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
     cboFeature_0->view()->setStyleSheet(
         QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
     cboFeature_0->setMaxVisibleItems(16);
-    cboFeature_1->addItems({Tr(1214), Tr(1215)});
+    cboFeature_1->addItems({QText(1214), QText(1215)});
     for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),
                             static_cast<QWidget*>(cboFeature_1)}) {
         editor->hide();
@@ -124,7 +123,7 @@ void CellEditing::ResetForLayout()
 
 void CellEditing::ApplyLanguage()
 {
-    if (cboFeature_0->count() > 0) cboFeature_0->setItemText(0, Tr(1104));
+    if (cboFeature_0->count() > 0) cboFeature_0->setItemText(0, QText(1104));
 }
 
 void CellEditing::BeginCellEdit()
@@ -173,7 +172,7 @@ void CellEditing::StoreTxFrequency(int n, const QString& text)
     image.setBit(layout::kEntryFlagsRow, n - 1, layout::kTxEntry, false);
     StoreFreq(image, n - 1, layout::kTxFreqRow, text.toStdString());
     if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
-        m_grid.setCellText(n, ChannelGrid::kEncodeCol, Tr(1104));
+        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(1104));
 }
 
 bool CellEditing::eventFilter(QObject* watched, QEvent* event)
@@ -312,7 +311,7 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     const NormalizedFreq normal =
         NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
     if (normal.outOfRange)
-        ShowNotice(m_prompter, &m_dialogParent, Tr(1229), QStringLiteral("ZQ-915"),
+        ShowNotice(m_prompter, &m_dialogParent, QText(1229), QStringLiteral("ZQ-915"),
                    Prompter::Icon::Exclamation);
     const QString text = QString::fromStdString(normal.text);
     m_grid.setCellText(n, col, text);
@@ -326,7 +325,7 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     // A new channel: an empty column's 0xFF bits already mean these words, except BCL.
     constexpr int kNewChannelWords[][2] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215},
                                            {8, 1500}, {9, 1100}, {10, 1101}};
-    for (const auto& [cellCol, id] : kNewChannelWords) m_grid.setCellText(n, cellCol, Tr(id));
+    for (const auto& [cellCol, id] : kNewChannelWords) m_grid.setCellText(n, cellCol, QText(id));
     image.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
 }
 

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "core/ChannelView.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -94,7 +95,7 @@ void ChannelGrid::RenderChannelRow(int n)
 void ChannelGrid::ApplyLanguage()
 {
     QStringList texts;
-    for (int id : kHeaderIds) texts << QString::fromStdString(Text(id));
+    for (int id : kHeaderIds) texts << QText(id);
     setHorizontalHeaderLabels(texts);
 }
 

@@ -12,9 +12,9 @@
 #include "DocumentState.h"
 #include "files/DataFile.h"
 #include "frmMain.h"
-#include "link/QtText.h"
 #include "platform/FileStore.h"
 #include "platform/Prompter.h"
+#include "platform/QtText.h"
 
 namespace {
 

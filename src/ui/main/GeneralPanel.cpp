@@ -7,11 +7,10 @@
 
 #include "core/BandTable.h"
 #include "core/Layout.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
 QComboBox* MakeList(const char* name, QWidget* parent)
 {
@@ -40,7 +39,7 @@ GeneralPanel::GeneralPanel(QWidget* parent)
     for (const Band& band : Bands())
         cboGenFreq->addItem(QString::fromUtf8(band.text.data(), band.text.size()));
     for (int level = 0; level <= 9; ++level) cboGenPower->addItem(QString::number(level));
-    cboGenManual->addItems({Tr(1115), Tr(1114)});
+    cboGenManual->addItems({QText(1115), QText(1114)});
 
     auto* row = new QHBoxLayout(this);
     row->setSpacing(8);
@@ -67,10 +66,10 @@ void GeneralPanel::SelectForNewDocument(const MemoryImage& image)
 
 void GeneralPanel::ApplyLanguage()
 {
-    setTitle(Tr(1250));
-    for (std::size_t i = 0; i < lblGeneral.size(); ++i) lblGeneral[i]->setText(Tr(kLabelIds[i]));
-    cboGenManual->setItemText(0, Tr(1115));
-    cboGenManual->setItemText(1, Tr(1114));
+    setTitle(QText(1250));
+    for (std::size_t i = 0; i < lblGeneral.size(); ++i) lblGeneral[i]->setText(QText(kLabelIds[i]));
+    cboGenManual->setItemText(0, QText(1115));
+    cboGenManual->setItemText(1, QText(1114));
 }
 
 bool GeneralPanel::eventFilter(QObject* watched, QEvent* event)

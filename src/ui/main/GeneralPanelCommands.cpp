@@ -8,8 +8,8 @@
 #include "core/BandTable.h"
 #include "core/Layout.h"
 #include "frmMain.h"
-#include "link/QtText.h"
 #include "platform/Prompter.h"
+#include "platform/QtText.h"
 
 void ShowGeneralSettings(GeneralPanel& panel, const MemoryImage& image)
 {

@@ -7,11 +7,10 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-
-QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
 struct ToolButton {
     const char* key;
@@ -101,7 +100,7 @@ QAction* MainMenus::action(const QString& name) const { return m_window.findChil
 void MainMenus::ApplyLanguage()
 {
     for (const Labelled& item : m_labelled) {
-        const QString text = Tr(item.textId);
+        const QString text = QText(item.textId);
         if (auto* menu = qobject_cast<QMenu*>(item.target))
             menu->setTitle(text);
         else if (auto* act = qobject_cast<QAction*>(item.target); act && item.tooltip)

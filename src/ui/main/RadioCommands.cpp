@@ -7,12 +7,12 @@
 #include "DocumentState.h"
 #include "frmMain.h"
 #include "link/CommPortChoice.h"
-#include "link/QtText.h"
 #include "link/frmClone.h"
 #include "link/frmCommPort.h"
 #include "link/frmTest.h"
 #include "platform/Prompter.h"
 #include "platform/QtSerialPort.h"
+#include "platform/QtText.h"
 #include "platform/SerialPort.h"
 #include "platform/SerialPorts.h"
 

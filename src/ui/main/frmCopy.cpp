@@ -14,11 +14,10 @@
 #include "core/FreqCodec.h"
 #include "core/ToneCodec.h"
 #include "platform/Prompter.h"
+#include "platform/QtText.h"
 #include "strings/Strings.h"
 
 namespace {
-
-QString text(int id) { return QString::fromStdString(Text(id)); }
 
 struct ModeTexts {
     int caption;
@@ -59,13 +58,13 @@ frmCopy::frmCopy(AppState& state, Prompter& prompter, const Source& source,
 void frmCopy::buildControls(const Source& source)
 {
     const ModeTexts& texts = kModeTexts[m_mode];
-    setWindowTitle(text(texts.caption));
+    setWindowTitle(QText(texts.caption));
     lbl1 = named<QLabel>(this, "lbl1");
-    lbl1->setText(text(texts.sourceLabel));
+    lbl1->setText(QText(texts.sourceLabel));
     lbl2 = named<QLabel>(this, "lbl2");
-    lbl2->setText(text(1230));
+    lbl2->setText(QText(1230));
     lbl3 = named<QLabel>(this, "lbl3");
-    lbl3->setText(text(texts.destinationLabel));
+    lbl3->setText(QText(texts.destinationLabel));
     lblSource = named<QLabel>(this, "lblSource");
     lblSource->setFrameShape(QFrame::Panel);
     lblSource->setFrameShadow(QFrame::Sunken);
@@ -98,9 +97,9 @@ void frmCopy::buildControls(const Source& source)
     }
 
     cmdOK = named<QPushButton>(this, "cmdOK");
-    cmdOK->setText(text(1102));
+    cmdOK->setText(QText(1102));
     cmdCancel = named<QPushButton>(this, "cmdCancel");
-    cmdCancel->setText(text(1103));
+    cmdCancel->setText(QText(1103));
     for (QPushButton* button : {cmdOK, cmdCancel}) button->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmCopy::okClicked);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -166,7 +165,7 @@ void frmCopy::copyChannel()
     if (copied)
         m_renderChannelRow(*destination);
     else
-        ShowNotice(m_prompter, this, text(1238), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, this, QText(1238), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
     txtDest->setText(lblSource->text());
     txtDest->selectAll();
 }
@@ -183,7 +182,7 @@ void frmCopy::enterAction()
                 const NormalizedFreq normalized =
                     NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
                 if (normalized.outOfRange)
-                    ShowNotice(m_prompter, this, text(1229), QStringLiteral("ZQ-915"),
+                    ShowNotice(m_prompter, this, QText(1229), QStringLiteral("ZQ-915"),
                                Prompter::Icon::Exclamation);
                 m_result = QString::fromStdString(normalized.text);
             }

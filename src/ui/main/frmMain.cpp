@@ -23,6 +23,7 @@
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 #include "platform/Prompter.h"
+#include "platform/QtText.h"
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
 #include "ui/dialogs/frmAbout.h"
@@ -143,7 +144,7 @@ void frmMain::ApplyLanguage()
     RefreshTitle();
     m_menus->ApplyLanguage();
     fraGeneral->ApplyLanguage();
-    fraMemChannel->setTitle(QString::fromStdString(Text(1301)));
+    fraMemChannel->setTitle(QText(1301));
     msgMemChannel->ApplyLanguage();
     m_cellEditing->ApplyLanguage();
 }
@@ -203,9 +204,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     EndCellEdit();
     if (IsModified(m_state)) {
-        const Prompter::Button answer = m_prompter.message(
-            this, QString::fromStdString(Text(1111)), kProductTitle, Prompter::Icon::Exclamation,
-            Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
+        const Prompter::Button answer =
+            m_prompter.message(this, QText(1111), kProductTitle, Prompter::Icon::Exclamation,
+                               Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
         if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
         // A save that did not happen (its dialog cancelled, the write failed)
         // must not end the program with the work unsaved.

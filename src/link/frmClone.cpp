@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kProductTag = QStringLiteral("ZQ-915");
-
 CloneSession::Direction DirectionOf(const AppState& state)
 {
     return state.transferMode == 1 ? CloneSession::Direction::Write : CloneSession::Direction::Read;
@@ -95,9 +93,11 @@ void frmClone::onFinished(CloneRunner::Outcome outcome)
                 m_state.memoryImage = m_runner.session().image();
                 m_readCompleted = true;
                 if (m_readCommitted) m_readCommitted();
-                ShowNotice(m_prompter, parentWidget(), QText(1608), kProductTag, Prompter::Icon::Information);
+                ShowNotice(m_prompter, parentWidget(), QText(1608), ProductTitle(),
+                           Prompter::Icon::Information);
             } else {
-                ShowNotice(m_prompter, parentWidget(), QText(1609), kProductTag, Prompter::Icon::Information);
+                ShowNotice(m_prompter, parentWidget(), QText(1609), ProductTitle(),
+                           Prompter::Icon::Information);
             }
             accept();
             break;

@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString kProduct = QStringLiteral("ZQ-915");
 const QString kVersion = QStringLiteral("1.00");
 constexpr int kReleaseYear = 2010;
 const QDate kReleaseDate(kReleaseYear, 6, 19);
@@ -26,7 +25,7 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    setWindowTitle(QText(1334) + QLatin1Char(' ') + kProduct);
+    setWindowTitle(QText(1334) + QLatin1Char(' ') + ProductTitle());
     lblAbout->setText(AboutText());
     lblAbout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdOK->setText(QText(1102));
@@ -56,8 +55,8 @@ QString frmAbout::AboutText()
     const QString rights = QText(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') +
                            QText(1305) + QLatin1Char(' ') + QText(1328);
     const QStringList lines{
-        kProduct + QLatin1Char(' ') + QText(1323),
-        QText(1324) + QLatin1Char(' ') + kProduct,
+        ProductTitle() + QLatin1Char(' ') + QText(1323),
+        QText(1324) + QLatin1Char(' ') + ProductTitle(),
         QString(),
         QText(1325) + QLatin1Char(' ') + kVersion,
         QText(1326) + QLatin1Char(' ') + QLocale::system().toString(kReleaseDate, QLocale::ShortFormat),

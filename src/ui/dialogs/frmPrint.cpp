@@ -227,7 +227,7 @@ PrintChoices frmPrint::choices()
 bool frmPrint::anythingSelected()
 {
     if (chkPrintItem_1->isChecked() || chkPrintItem_2->isChecked()) return true;
-    ShowNotice(m_prompter, this, QText(1306), QStringLiteral("ZQ-915"), Prompter::Icon::Information);
+    ShowNotice(m_prompter, this, QText(1306), ProductTitle(), Prompter::Icon::Information);
     return false;
 }
 

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString kProductTitle = QStringLiteral("ZQ-915");
 const QString kProposedName = QStringLiteral("Untitled.dat");
 // A data file is a few kilobytes; anything far larger is not one, and is not
 // read into memory just to find that out.
@@ -87,7 +86,7 @@ bool DocumentCommands::settleUnsavedChanges()
 {
     if (!IsModified(m_state)) return true;
     const Prompter::Button answer =
-        m_prompter.message(&m_window, QText(1110), kProductTitle, Prompter::Icon::Exclamation,
+        m_prompter.message(&m_window, QText(1110), ProductTitle(), Prompter::Icon::Exclamation,
                            Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
     if (answer == Prompter::Button::Cancel) return false;
     // Whether or not the save happens (its dialog may be cancelled), the user
@@ -125,7 +124,7 @@ bool DocumentCommands::saveTo(const QString& path)
         path,
         QByteArray(reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size())));
     if (!error.isEmpty()) {
-        ShowNotice(m_prompter, &m_window, error, kProductTitle, Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, &m_window, error, ProductTitle(), Prompter::Icon::Exclamation);
         return false;
     }
     // The path changes only with a file actually written, so the title and a

@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString kProductTitle = QStringLiteral("ZQ-915");
-
 enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
 
 }  // namespace
@@ -83,13 +81,13 @@ bool RadioCommands::probePort()
 bool RadioCommands::confirm(int firstLineId)
 {
     const QString text = QText(firstLineId) + QStringLiteral("\r\n") + QText(1602);
-    return m_prompter.message(&m_window, text, kProductTitle, Prompter::Icon::Question,
+    return m_prompter.message(&m_window, text, ProductTitle(), Prompter::Icon::Question,
                               Prompter::Buttons::OkCancel, Prompter::Button::Ok) == Prompter::Button::Ok;
 }
 
 void RadioCommands::reportPortFailure()
 {
-    ShowNotice(m_prompter, &m_window, QText(1600), kProductTitle, Prompter::Icon::Critical);
+    ShowNotice(m_prompter, &m_window, QText(1600), ProductTitle(), Prompter::Icon::Critical);
 }
 
 bool RadioCommands::transfer()

@@ -165,7 +165,7 @@ void frmCopy::copyChannel()
     if (copied)
         m_renderChannelRow(*destination);
     else
-        ShowNotice(m_prompter, this, QText(1238), QStringLiteral("ZQ-915"), Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, this, QText(1238), ProductTitle(), Prompter::Icon::Exclamation);
     txtDest->setText(lblSource->text());
     txtDest->selectAll();
 }
@@ -182,8 +182,7 @@ void frmCopy::enterAction()
                 const NormalizedFreq normalized =
                     NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
                 if (normalized.outOfRange)
-                    ShowNotice(m_prompter, this, QText(1229), QStringLiteral("ZQ-915"),
-                               Prompter::Icon::Exclamation);
+                    ShowNotice(m_prompter, this, QText(1229), ProductTitle(), Prompter::Icon::Exclamation);
                 m_result = QString::fromStdString(normalized.text);
             }
             accept();

@@ -32,12 +32,6 @@
 #include "ui/dialogs/frmOptFeatures.h"
 #include "ui/dialogs/frmPrint.h"
 
-namespace {
-
-const QString kProductTitle = QStringLiteral("ZQ-915");
-
-}  // namespace
-
 frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_settings(settings)
 {
@@ -48,7 +42,7 @@ frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, Q
         startUp();
         m_startedOk = true;
     } catch (const std::exception& error) {
-        ShowNotice(m_prompter, this, QString::fromLocal8Bit(error.what()), kProductTitle,
+        ShowNotice(m_prompter, this, QString::fromLocal8Bit(error.what()), ProductTitle(),
                    Prompter::Icon::Exclamation);
         TakeSnapshot(m_state);
     }
@@ -205,7 +199,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     EndCellEdit();
     if (IsModified(m_state)) {
         const Prompter::Button answer =
-            m_prompter.message(this, QText(1111), kProductTitle, Prompter::Icon::Exclamation,
+            m_prompter.message(this, QText(1111), ProductTitle(), Prompter::Icon::Exclamation,
                                Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
         if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
         // A save that did not happen (its dialog cancelled, the write failed)

@@ -221,6 +221,23 @@ TEST_F(DocumentCommandsTest, UnusualBandAndPowerBytesOpenUnchanged)
     EXPECT_EQ(grid().cellText(2, ChannelGrid::kRxFreqCol), "250.00000");
 }
 
+TEST_F(DocumentCommandsTest, NewKeepsUnusualBandAndModelBytesAndShowsTheirFallbackEntries)
+{
+    MemoryImage image = SampleImage();
+    image.set(layout::kBandRow, layout::kRadioColumn, 250);
+    image.set(layout::kModelRow, layout::kRadioColumn, 0xFF);
+    window->documentCommands().OpenPath(WriteDataFile(QStringLiteral("odd.dat"), image));
+    prompter.answers = {Button::Ok};
+    trigger("mnuFile_New");
+
+    EXPECT_EQ(band(), 250);
+    EXPECT_EQ(state.memoryImage.at(layout::kModelRow, layout::kRadioColumn), 0xFF);
+    EXPECT_EQ(window->generalPanel().cboGenFreq->currentIndex(), 2);
+    EXPECT_EQ(window->generalPanel().cboGenModel->currentIndex(), 0);
+    EXPECT_EQ(window->generalPanel().cboGenPower->currentIndex(), 9);
+    EXPECT_EQ(window->generalPanel().cboGenManual->currentIndex(), 0);
+}
+
 struct RejectedCase {
     const char* name;
     QByteArray bytes;

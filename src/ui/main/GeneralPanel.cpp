@@ -6,7 +6,6 @@
 #include <QLabel>
 
 #include "core/BandTable.h"
-#include "core/Layout.h"
 #include "platform/QtText.h"
 #include "strings/Strings.h"
 
@@ -58,8 +57,11 @@ GeneralPanel::GeneralPanel(QWidget* parent)
 
 void GeneralPanel::SelectForNewDocument(const MemoryImage& image)
 {
-    cboGenModel->setCurrentIndex(image.at(layout::kModelRow, layout::kRadioColumn) - kFirstModelCode);
-    cboGenFreq->setCurrentIndex(image.at(layout::kBandRow, layout::kRadioColumn) - kFirstBandCode);
+    // A model or band byte a loaded file left outside the tables shows the
+    // same fallback entry as after the load, never an empty list.
+    const GeneralSelection selection = GeneralSettingsIndexes(image);
+    cboGenModel->setCurrentIndex(selection.model);
+    cboGenFreq->setCurrentIndex(selection.band);
     cboGenPower->setCurrentIndex(kNewDocumentPower);
     cboGenManual->setCurrentIndex(kManualEnable);
 }

@@ -18,8 +18,9 @@ class GeneralPanel final : public QGroupBox {
 public:
     explicit GeneralPanel(QWidget* parent);
 
-    // Selects the entries a fresh document has: model and band from the image,
-    // power level "9", "Enable".
+    // Selects the entries a fresh document has: model and band from the image
+    // ("7105A" / "240 - 260 MHz" for codes outside the tables), power level
+    // "9", "Enable".
     void SelectForNewDocument(const MemoryImage& image);
     // Caption, labels and the two "Manual" entries in the current language.
     void ApplyLanguage();

@@ -73,6 +73,24 @@ TEST_F(ChannelEditingTest, KeysAndClicksOnCellsWithoutFrequenciesLeadToTheFreque
     EXPECT_FALSE(optionEditor().isVisible());
 }
 
+TEST_F(ChannelEditingTest, MovingKeysWithModifiersStillMoveThroughTheGrid)
+{
+    grid().setFocus();
+    grid().makeCurrent(5, ChannelGrid::kDecodeCol);
+    QTest::keyClick(&grid(), Qt::Key_Down, Qt::KeypadModifier);
+    EXPECT_EQ(state.currentRow, 6);
+    QTest::keyClick(&grid(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(state.currentRow, 128);
+    QTest::keyClick(&grid(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(state.currentRow, 1);
+    EXPECT_EQ(state.currentCol, ChannelGrid::kRxFreqCol);
+    EXPECT_FALSE(freqEditor().isVisible());
+
+    // Shift+Tab leaves the grid for the previous control, as Tab leaves it for the next.
+    QTest::keyClick(&grid(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(grid().hasFocus());
+}
+
 TEST_F(ChannelEditingTest, TxFrequencyIsStoredAndRemovedWithItsEncodeTone)
 {
     enterFrequency(2, ChannelGrid::kRxFreqCol, "145");

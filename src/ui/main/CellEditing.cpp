@@ -215,10 +215,10 @@ bool CellEditing::gridKeyPress(QKeyEvent* event)
         txtMemChannel->end(false);
         return true;
     }
-    if (IsNavigationKey(key) && event->modifiers() == Qt::NoModifier) return false;
-    forwardShortcut(event);
-    // Letters would otherwise jump between cells by keyboard search.
-    return true;
+    if (forwardShortcut(event)) return true;
+    // Moving keys stay the grid's whatever the modifiers (Shift+Tab, keypad
+    // arrows, Ctrl+End); letters would otherwise jump between cells by keyboard search.
+    return !IsNavigationKey(key);
 }
 
 void CellEditing::gridLeftRelease()

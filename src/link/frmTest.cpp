@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,15 @@ frmTest::frmTest(QWidget* parent) : QDialog(parent)
     top->addLayout(right, 1);
 
     applyTexts();
+}
+
+void frmTest::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QGroupBox* frmTest::buildPanel(int panel)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,6 +84,21 @@ TEST(TuningWindow, OkAndCancelButtonsAreHidden)
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.Command1[0]->isVisible());
     EXPECT_FALSE(window.Command1[1]->isVisible());
+}
+
+TEST(TuningWindow, OnlyTheCloseBoxClosesIt)
+{
+    frmTest window;
+    window.show();
+    QTreeWidgetItem* exitNode = window.TreeTest->topLevelItem(2);
+    window.TreeTest->setCurrentItem(exitNode);
+    Q_EMIT window.TreeTest->itemActivated(exitNode, 0);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_TRUE(window.isVisible());
+
+    window.close();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(TuningWindow, StepChoicesAreSeparateFromSignallingKind)

@@ -2,7 +2,8 @@
 
 namespace {
 
-// Longer values did not fit the original value buffer and read as nothing.
+// A remembered value is a few digits; one longer than 1023 characters reads
+// as nothing, like any other unreadable value.
 constexpr qsizetype kMaxValueLength = 1023;
 
 QString Key(std::string_view name)

@@ -181,4 +181,14 @@ TEST_F(RadioLinkEndToEnd, WrongIdentificationIsRefused)
     EXPECT_FALSE(QFile::exists(path("other.dat")));
 }
 
+TEST_F(RadioLinkEndToEnd, FaultThatCouldNeverFireIsRefused)
+{
+    for (const char* fault : {"hangup@264", "noreply@266"}) {
+        m_sim.start(SimPath(), {"--fault", fault});
+        ASSERT_TRUE(m_sim.waitForFinished(3000)) << fault;
+        EXPECT_EQ(m_sim.exitCode(), 2) << fault;
+    }
+    EXPECT_FALSE(startRadio({"--fault", "hangup@263"}).isEmpty());
+}
+
 }  // namespace

@@ -69,10 +69,13 @@ bool parseFault(const std::string& text, RadioModel::Fault& out)
         if (k.kind == RadioModel::FaultKind::WrongIdent) return at == std::string::npos;
         if (at == std::string::npos) return false;
         const std::string number = text.substr(at + 1);
+        // A fault at a step or block that never comes would silently not fire.
+        const bool atBlock = k.kind == RadioModel::FaultKind::HangUp;
+        const long last = atBlock ? 263 : 265;
         char* end = nullptr;
         const long n = std::strtol(number.c_str(), &end, 10);
-        if (number.empty() || *end != '\0' || n < 0 || n > 265) return false;
-        out.step = static_cast<int>(n) + (k.kind == RadioModel::FaultKind::HangUp ? 2 : 0);
+        if (number.empty() || *end != '\0' || n < 0 || n > last) return false;
+        out.step = static_cast<int>(n) + (atBlock ? 2 : 0);
         return true;
     }
     return false;

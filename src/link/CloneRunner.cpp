@@ -103,7 +103,11 @@ void CloneRunner::raisePrompt()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (m_session.state() == CloneSession::State::Prompting) Q_EMIT checkConnection();
+            if (m_session.state() != CloneSession::State::Prompting) return;
+            // A line that came back while nobody was looking lets Cancel tell
+            // the radio End; if it is still gone, Retry tries again.
+            if (!m_port.isOpen()) static_cast<void>(openPort());
+            Q_EMIT checkConnection();
         },
         Qt::QueuedConnection);
 }

@@ -31,8 +31,9 @@ public:
     [[nodiscard]] bool openPort();
     // Starts the dialogue on the open port.
     void start();
-    // The user's answer to checkConnection(). Retry reopens a port that has
-    // gone; if that fails, checkConnection() comes again.
+    // The user's answer to checkConnection(). A port that has gone is reopened
+    // before checkConnection() is raised, and again on Retry; if that fails,
+    // checkConnection() comes again.
     void answerPrompt(bool retry);
     // Ends a transfer that is still going (the window was closed): End is sent.
     void cancel();

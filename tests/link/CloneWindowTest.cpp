@@ -143,6 +143,20 @@ TEST_F(CloneWindow, LostPortIsAMissingReplyAndRetryReopensIt)
     EXPECT_NE(window.runner().failureDetail().indexOf("device removed"), -1);
 }
 
+TEST_F(CloneWindow, LostPortIsReopenedBeforeAskingSoCancelSendsEnd)
+{
+    state.transferMode = 1;
+    port.failAtWrite = 60;
+    prompter.answers = {Button::Cancel};
+    frmClone window(state, prompter, port);
+
+    EXPECT_EQ(run(window), QDialog::Rejected);
+    EXPECT_EQ(port.opens, 2);
+    EXPECT_EQ(texts(), QStringList{"Check Connection. Retry or Cancel?"});
+    EXPECT_EQ(radio.messages().back(), std::vector<std::uint8_t>{'E'});
+    EXPECT_FALSE(port.isOpen());
+}
+
 TEST_F(CloneWindow, RetryWithThePortStillGoneAsksAgain)
 {
     state.transferMode = 0;

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "KeyInput.h"
 #include "core/BandTable.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
@@ -167,6 +168,25 @@ TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
     Key(start, Qt::Key_Escape, "\x1b");  // Esc still cancels from a range box
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(PrintDialog, SwitchingWindowsLeavesAHalfTypedRangeAlone)
+{
+    dialog->chkPrintItem_1->setChecked(true);
+    dialog->txtRange_0->setText("5");
+    QLineEdit* end = dialog->txtRange_1;
+    end->setFocus();
+    Settle();
+    Type(end, "1");  // over the selected "128"
+    QWidget other;
+    ASSERT_TRUE(keyinput::showActive(&other));
+    EXPECT_EQ(end->text(), "1") << "not yet left: 1 is below the start but the user is still typing";
+
+    ASSERT_TRUE(keyinput::showActive(dialog.get()));
+    ASSERT_EQ(QApplication::focusWidget(), end);
+    Type(end, "2");
+    dialog->chkPrintItem_2->setFocus();
+    EXPECT_EQ(end->text(), "12");
 }
 
 TEST_F(PrintDialog, NothingSelectedOnlyAsksToSelect)

@@ -45,6 +45,15 @@ double LeadingNumber(const QString& text)
 
 QString Plain(double value) { return QString::number(value, 'f', 0); }
 
+// Focus that goes and comes back with another window (or a popup) is not the
+// user leaving or entering the box: a range half typed before switching away
+// is neither validated nor selected for overtyping.
+bool IsWindowSwitch(const QEvent& event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
 QPushButton* Button(QWidget* parent, const char* name, int textId)
 {
     auto* button = new QPushButton(QText(textId), parent);
@@ -198,9 +207,10 @@ bool frmPrint::eventFilter(QObject* watched, QEvent* event)
         }
         case QEvent::FocusIn:
             // Deferred: a mouse click would otherwise drop the selection at once.
-            if (isRange) QTimer::singleShot(0, box, &QLineEdit::selectAll);
+            if (isRange && !IsWindowSwitch(*event)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
             break;
         case QEvent::FocusOut:
+            if (IsWindowSwitch(*event)) break;
             if (box == txtRange_0) validateStart();
             if (box == txtRange_1) validateEnd();
             break;

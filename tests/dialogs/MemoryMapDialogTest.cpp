@@ -130,6 +130,22 @@ TEST_F(MemoryMapDialog, EscapeAndScrollingAbandonTheEdit)
     EXPECT_EQ(cell(0x40), before);
 }
 
+TEST_F(MemoryMapDialog, SwitchingToAnotherWindowKeepsTheEditOpen)
+{
+    const QString before = cell(0x50);
+    select(0x50);
+    type("7");
+    QWidget other;
+    ASSERT_TRUE(keyinput::showActive(&other));
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(cell(0x50), before);
+
+    ASSERT_TRUE(keyinput::showActive(dialog.get()));
+    type("A");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(0x50), QStringLiteral("7A"));
+}
+
 TEST_F(MemoryMapDialog, EnterOnTheVeryLastCellStaysThere)
 {
     select(0xFFF);

@@ -232,7 +232,8 @@ bool frmMemoryMap::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtMemory && event->type() == QEvent::KeyPress)
         return editorKey(*static_cast<QKeyEvent*>(event));
     if (watched == txtMemory && event->type() == QEvent::FocusOut) {
-        commitEdit();
+        // Switching to another window keeps the edit open, as the user left it.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) commitEdit();
         return false;
     }
     if (watched == msgMemory && event->type() == QEvent::KeyPress)

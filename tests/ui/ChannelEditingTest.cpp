@@ -159,6 +159,13 @@ TEST_F(ChannelEditingTest, FrequencyEditorTakesOnlyDigitsAndPointUpToNineCharact
     QTest::keyClick(&freqEditor(), Qt::Key_4);
     EXPECT_EQ(freqEditor().text(), "4.12345");  // a selection makes room
 
+    // The keypad's decimal key is the point even where it would type a comma.
+    freqEditor().setText("145");
+    QTest::keyClick(&freqEditor(), Qt::Key_Comma, Qt::KeypadModifier);
+    QTest::keyClick(&freqEditor(), Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(freqEditor().text(), "145.5");
+    freqEditor().setText("4.12345");
+
     QGuiApplication::clipboard()->setText("999");
     freqEditor().end(false);
     QTest::keyClick(&freqEditor(), Qt::Key_V, Qt::ControlModifier);

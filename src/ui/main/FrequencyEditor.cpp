@@ -45,12 +45,15 @@ void FrequencyEditor::keyPressEvent(QKeyEvent* event)
         Q_EMIT escapePressed();
         return;
     }
-    const QString typed = event->text();
+    // The keypad's decimal key types "," in some locales; here, as on the grid, it is the point.
+    const bool keypadDecimal =
+        (event->modifiers() & Qt::KeypadModifier) && (key == Qt::Key_Comma || key == Qt::Key_Period);
+    const QString typed = keypadDecimal ? QStringLiteral(".") : event->text();
     const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
     if (plain && typed.size() == 1 &&
         ((typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9')) || typed[0] == QLatin1Char('.'))) {
         if (text().size() >= kMaxLength && !hasSelectedText()) return;
-        QLineEdit::keyPressEvent(event);
+        insert(typed);
         return;
     }
     // Caret movement and deleting stay; every other key (letters, clipboard

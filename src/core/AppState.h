@@ -20,10 +20,11 @@ struct AppState {
     std::string documentPath = "Untitled";
     MemoryImage imageSnapshot;
 
-    // Grid cursor: row 1..channelCount, column 1..10; currentChannel = currentRow.
+    // Grid cursor: row 1..channelCount, column 1..10; currentChannel = currentRow - 1,
+    // the image column of the current channel.
     int currentRow = 1;
     int currentCol = 1;
-    int currentChannel = 1;
+    int currentChannel = 0;
 
     std::uint8_t transferMode = 0;    // 0 read, 1 write, 2 test window
     std::uint8_t commPortNumber = 1;  // COM1..COM4, never stored

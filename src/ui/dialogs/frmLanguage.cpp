@@ -10,9 +10,6 @@
 #include "platform/QtText.h"
 #include "strings/Strings.h"
 
-namespace {
-}  // namespace
-
 frmLanguage::frmLanguage(QWidget* parent)
     : QDialog(parent),
       lblLang(new QLabel(QText(1320), this)),

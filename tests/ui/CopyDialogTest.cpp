@@ -135,6 +135,25 @@ TEST_F(CopyDialogTest, ChannelCopyStaysOpenForSeveralDestinations)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
+TEST_F(CopyDialogTest, ComingBackFromAnotherWindowKeepsWhatWasTyped)
+{
+    open(kCopyFrequency);
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::qWait(10);
+    retype("146");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::qWait(10);
+    QTest::keyClicks(destination(), ".5");
+    EXPECT_EQ(destination()->text(), "146.5");
+}
+
 TEST_F(CopyDialogTest, FrequencyCopyNormalisesWhatIsTyped)
 {
     open(kCopyFrequency);

@@ -127,6 +127,9 @@ bool frmCopy::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtDest && event->type() == QEvent::KeyPress)
         return destinationKey(*static_cast<QKeyEvent*>(event));
     if (watched == txtDest && event->type() == QEvent::FocusIn) {
+        // Coming back from another window is not entering the box: what the
+        // user was typing is not selected for overtyping.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) return false;
         // After the click that gave the focus has placed the caret.
         QTimer::singleShot(0, txtDest, [this] { txtDest->selectAll(); });
         return false;

@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScrollBar>
 
 #include "MainWindowFixture.h"
 #include "core/FreqCodec.h"
@@ -89,6 +90,36 @@ TEST_F(ChannelEditingTest, MovingKeysWithModifiersStillMoveThroughTheGrid)
     // Shift+Tab leaves the grid for the previous control, as Tab leaves it for the next.
     QTest::keyClick(&grid(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(grid().hasFocus());
+}
+
+TEST_F(ChannelEditingTest, AnEditorOpensOnAVisibleCellAndStaysOpenWhileTyping)
+{
+    // Make the last row in sight only half visible.
+    const int rowHeight = grid().rowHeight(0);
+    const int viewportHeight = grid().viewport()->height();
+    window->resize(window->width(), window->height() + rowHeight / 2 - viewportHeight % rowHeight);
+    QApplication::processEvents();
+    const int bottom = grid().viewport()->height() - 2;
+    const int n = grid().rowAt(bottom) + 1;
+    ASSERT_GT(grid().cellRect(n, ChannelGrid::kRxFreqCol).bottom(), bottom + 2);
+
+    // Clicking it and typing: the view's delayed scroll must not end the edit.
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                      QPoint(grid().cellRect(n, ChannelGrid::kRxFreqCol).center().x(), bottom));
+    QTest::keyClicks(&freqEditor(), "14");
+    QTest::qWait(QApplication::doubleClickInterval() + 300);
+    EXPECT_TRUE(freqEditor().isVisible());
+    EXPECT_EQ(freqEditor().text(), "14");
+    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_TRUE(grid().viewport()->rect().contains(freqEditor().geometry()));
+    QTest::keyClick(&freqEditor(), Qt::Key_Escape);
+
+    // A digit typed on a current cell scrolled out of sight edits it in sight.
+    grid().makeCurrent(1, ChannelGrid::kRxFreqCol);
+    grid().verticalScrollBar()->setValue(60);
+    QTest::keyClick(&grid(), Qt::Key_1);
+    ASSERT_TRUE(freqEditor().isVisible());
+    EXPECT_TRUE(grid().viewport()->rect().contains(freqEditor().geometry()));
 }
 
 TEST_F(ChannelEditingTest, TxFrequencyIsStoredAndRemovedWithItsEncodeTone)

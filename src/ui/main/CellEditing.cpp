@@ -131,6 +131,10 @@ void CellEditing::BeginCellEdit()
     EndCellEdit();
     const int n = m_state.currentRow;
     const int col = m_state.currentCol;
+    // Scrolled into view before the editor opens: a scroll afterwards (the view's
+    // delayed scroll after clicking a half-hidden row, or a cell scrolled away
+    // before a digit was typed) would end the edit the user has just begun.
+    m_grid.scrollToItem(m_grid.item(n - 1, col));
     if (col == ChannelGrid::kRxFreqCol || col == ChannelGrid::kTxFreqCol) {
         openFrequencyEditor(n, col);
     } else if (col == ChannelGrid::kDecodeCol || col == ChannelGrid::kEncodeCol) {

@@ -1,5 +1,6 @@
 #include "frmClone.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -64,6 +65,15 @@ void frmClone::reject()
         return;
     }
     m_runner.cancel();  // finished() closes the window
+}
+
+void frmClone::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmClone::showEvent(QShowEvent* event)

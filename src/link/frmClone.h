@@ -46,6 +46,8 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A stray Escape must not stop a write half-way; the close box still does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onCheckConnection();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -203,6 +205,26 @@ TEST_F(CloneWindow, ClosingTheWindowMidReadSendsEndAndKeepsTheDocument)
     EXPECT_EQ(state.memoryImage, before);
     EXPECT_EQ(port.sent.back(), 'E');
     EXPECT_EQ(radio.messages().back(), std::vector<std::uint8_t>{'E'});
+}
+
+TEST_F(CloneWindow, EscapeMidWriteDoesNotStopTheTransfer)
+{
+    state.transferMode = 1;
+    frmClone window(state, prompter, port);
+    bool pressed = false;
+    QObject::connect(&window.runner(), &CloneRunner::progressChanged, &window,
+                     [&](int value, const QString&) {
+                         if (value != 10 || pressed) return;
+                         pressed = true;
+                         QTimer::singleShot(0, &window, [&window] {
+                             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                             QCoreApplication::sendEvent(&window, &escape);
+                         });
+                     });
+
+    EXPECT_EQ(run(window), QDialog::Accepted);
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(texts(), QStringList{"Writing completed!"});
 }
 
 TEST_F(CloneWindow, TextsFollowTheLanguage)

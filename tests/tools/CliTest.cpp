@@ -1,63 +1,20 @@
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
+#include "ToolRun.h"
 #include "core/AppState.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 #include "core/ToneCodec.h"
-#include "files/DataFile.h"
 
 namespace {
 
-// The tool is built beside this test (build/tools/...); ZQ915_CLI overrides.
-QString CliPath()
-{
-    const QString fromEnvironment = qEnvironmentVariable("ZQ915_CLI");
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    return QCoreApplication::applicationDirPath() + "/../tools/zq915-cli/zq915-cli";
-}
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(CliPath(), args);
-    CliRun run;
-    if (!process.waitForFinished(10000)) return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-class Cli : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFile::exists(CliPath())) << "build zq915-cli first: " << CliPath().toStdString();
-        ASSERT_TRUE(m_dir.isValid());
-    }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QTemporaryDir m_dir;
-};
+using Cli = ToolTest;
 
 TEST_F(Cli, NewThenDumpShowsTheDefaults)
 {
-    const CliRun made = RunCli({"new", path("a.dat")});
+    const ToolRun made = RunCli({"new", path("a.dat")});
     EXPECT_EQ(made.status, 0) << made.err.toStdString();
     EXPECT_EQ(QFile(path("a.dat")).size(), 58);
-    const CliRun dump = RunCli({"dump", path("a.dat")});
+    const ToolRun dump = RunCli({"dump", path("a.dat")});
     EXPECT_EQ(dump.status, 0);
     EXPECT_EQ(dump.out, "7105C\t240 - 260 MHz\t9\tEnable\n");
 }
@@ -87,13 +44,9 @@ TEST_F(Cli, DumpShowsPresentChannelsAsTheGridDoes)
     StoreFreq(image, 4, layout::kRxFreqRow, "174.00000");
     StoreFreq(image, 4, layout::kTxFreqRow, "200.00000");  // removed with its encode tone
     StoreTone(image, 4, "67.0", layout::kEncodeToneOffset);
-    const ByteBuffer bytes = EncodeDataFile(image);
-    QFile file(path("c.dat"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    file.close();
+    ASSERT_TRUE(WriteDataFile(path("c.dat"), image));
 
-    const CliRun dump = RunCli({"dump", path("c.dat")});
+    const ToolRun dump = RunCli({"dump", path("c.dat")});
     EXPECT_EQ(dump.status, 0);
     EXPECT_EQ(dump.out,
               "7105A\t136 - 174 MHz\t9\tDisable\n"
@@ -103,11 +56,11 @@ TEST_F(Cli, DumpShowsPresentChannelsAsTheGridDoes)
 
 TEST_F(Cli, HelpDocumentsEveryCommand)
 {
-    const CliRun help = RunCli({"--help"});
+    const ToolRun help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("new [--band CODE] [--model CODE] FILE.dat"));
     EXPECT_TRUE(help.out.contains("dump FILE.dat"));
-    const CliRun one = RunCli({"dump", "--help"});
+    const ToolRun one = RunCli({"dump", "--help"});
     EXPECT_EQ(one.status, 0);
     EXPECT_TRUE(one.out.startsWith("Usage: zq915-cli dump FILE.dat"));
 }
@@ -129,7 +82,7 @@ TEST_P(CliBadInput, FailsWithOneLine)
     text.close();
     QStringList args;
     for (const QString& arg : GetParam().args) args << QString(arg).replace("DIR", m_dir.path());
-    const CliRun run = RunCli(args);
+    const ToolRun run = RunCli(args);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.startsWith("zq915-cli: ")) << run.err.toStdString();

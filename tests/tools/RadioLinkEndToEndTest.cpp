@@ -1,11 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <optional>
 
+#include "ToolRun.h"
 #include "core/Layout.h"
 #include "files/DataFile.h"
 
@@ -14,33 +9,7 @@
 
 namespace {
 
-QString ToolPath(const char* environment, const QString& relative)
-{
-    const QString fromEnvironment = qEnvironmentVariable(environment);
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    return QCoreApplication::applicationDirPath() + "/../tools/" + relative;
-}
-
 QString SimPath() { return ToolPath("ZQ915_RADIO_SIM", "radio-sim/radio-sim"); }
-QString CliPath() { return ToolPath("ZQ915_CLI", "zq915-cli/zq915-cli"); }
-
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun RunCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(CliPath(), args);
-    ToolRun run;
-    if (!process.waitForFinished(15000)) return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 MemoryImage DocumentImage()
 {
@@ -67,17 +36,13 @@ bool SameRadioColumns(const MemoryImage& a, const MemoryImage& b)
     return true;
 }
 
-class RadioLinkEndToEnd : public testing::Test {
+class RadioLinkEndToEnd : public ToolTest {
 protected:
     void SetUp() override
     {
+        ASSERT_NO_FATAL_FAILURE(ToolTest::SetUp());
         ASSERT_TRUE(QFile::exists(SimPath())) << "build radio-sim first: " << SimPath().toStdString();
-        ASSERT_TRUE(QFile::exists(CliPath())) << "build zq915-cli first: " << CliPath().toStdString();
-        ASSERT_TRUE(m_dir.isValid());
-        const ByteBuffer bytes = EncodeDataFile(DocumentImage());
-        QFile file(path("doc.dat"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        ASSERT_TRUE(WriteDataFile(path("doc.dat"), DocumentImage()));
     }
 
     void TearDown() override
@@ -104,9 +69,6 @@ protected:
         return m_sim.waitForFinished(3000) && m_sim.exitCode() == 0;
     }
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QTemporaryDir m_dir;
     QProcess m_sim;
 };
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -20,19 +19,6 @@
 #include "ui/dialogs/frmPrint.h"
 
 namespace {
-
-void Key(QWidget* widget, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(widget, &release);
-}
-
-void Type(QWidget* widget, const QString& text)
-{
-    for (QChar c : text) Key(widget, c.toUpper().unicode(), QString(c));
-}
 
 void Settle() { QApplication::processEvents(QEventLoop::AllEvents, 20); }
 
@@ -144,28 +130,28 @@ TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
     start->setFocus();
     start->setText("0");
     start->deselect();
-    Type(start, "1a.2");  // letters and stops swallowed
+    keyinput::type("1a.2");  // letters and stops swallowed
     EXPECT_EQ(start->text(), "012");
-    Type(start, "3");  // a fourth digit is refused
+    keyinput::type("3");  // a fourth digit is refused
     EXPECT_EQ(start->text(), "012");
-    Key(start, Qt::Key_Backspace, "\b");
+    keyinput::key(Qt::Key_Backspace);
     EXPECT_EQ(start->text(), "01");
-    Key(start, Qt::Key_V, "\x16", Qt::ControlModifier);  // no paste either
+    keyinput::press(start, Qt::Key_V, Qt::ControlModifier, "\x16");  // no paste either
     EXPECT_EQ(start->text(), "01");
 
-    Key(start, Qt::Key_Return, "\r");  // Enter moves on, leaving validates
+    keyinput::key(Qt::Key_Return);  // Enter moves on, leaving validates
     EXPECT_EQ(QApplication::focusWidget(), dialog->txtRange_1);
     EXPECT_EQ(start->text(), "1");
     Settle();
     EXPECT_EQ(dialog->txtRange_1->selectedText(), "128");
-    Type(dialog->txtRange_1, "5");  // types over the selection
-    Key(dialog->txtRange_1, Qt::Key_Tab, "\t");
+    keyinput::type("5");  // types over the selection
+    keyinput::key(Qt::Key_Tab);
     EXPECT_EQ(dialog->txtRange_1->text(), "5");
     start->setFocus();
     start->setText("10");
     dialog->txtRange_1->setFocus();  // start 10 > end 5 -> 1
     EXPECT_EQ(start->text(), "1");
-    Key(start, Qt::Key_Escape, "\x1b");  // Esc still cancels from a range box
+    keyinput::press(start, Qt::Key_Escape, Qt::NoModifier, "\x1b");  // Esc still cancels from a range box
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
@@ -177,14 +163,14 @@ TEST_F(PrintDialog, SwitchingWindowsLeavesAHalfTypedRangeAlone)
     QLineEdit* end = dialog->txtRange_1;
     end->setFocus();
     Settle();
-    Type(end, "1");  // over the selected "128"
+    keyinput::type("1");  // over the selected "128"
     QWidget other;
     ASSERT_TRUE(keyinput::showActive(&other));
     EXPECT_EQ(end->text(), "1") << "not yet left: 1 is below the start but the user is still typing";
 
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     ASSERT_EQ(QApplication::focusWidget(), end);
-    Type(end, "2");
+    keyinput::type("2");
     dialog->chkPrintItem_2->setFocus();
     EXPECT_EQ(end->text(), "12");
 }

@@ -3,14 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "strings/Strings.h"
+#include "support/LanguageGuard.h"
 
 namespace {
-
-class LanguageGuard {
-public:
-    explicit LanguageGuard(std::uint8_t index) { SetLanguageIndex(index); }
-    ~LanguageGuard() { SetLanguageIndex(0); }
-};
 
 TEST(ToneLists, HaveTheirSizesAndLandmarks)
 {

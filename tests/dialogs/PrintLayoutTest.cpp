@@ -9,6 +9,7 @@
 #include "core/NewDocument.h"
 #include "core/ToneCodec.h"
 #include "strings/Strings.h"
+#include "support/LanguageGuard.h"
 #include "ui/dialogs/PrintLayout.h"
 
 namespace {
@@ -83,11 +84,6 @@ PrintRecordingSurface Print(const AppState& state, const PrintChoices& choices)
     EXPECT_TRUE(PrintDocument(surface, state, choices));
     return surface;
 }
-
-struct LanguageGuard {
-    explicit LanguageGuard(std::uint8_t index) { SetLanguageIndex(index); }
-    ~LanguageGuard() { SetLanguageIndex(0); }
-};
 
 }  // namespace
 

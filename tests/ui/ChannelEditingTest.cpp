@@ -237,6 +237,23 @@ TEST_F(ChannelEditingTest, FocusMovingAwayCommitsTheTypingToTheEditedCell)
     window->findChild<QComboBox*>("cboGenPower")->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(freqEditor().isVisible());
     EXPECT_EQ(cell(7, ChannelGrid::kRxFreqCol), "152.00000");
+
+    // Switching to another window leaves the half-typed text alone until the user is back.
+    clickCell(9, ChannelGrid::kRxFreqCol);
+    QTest::keyClicks(&freqEditor(), "15");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(freqEditor().isVisible());
+    EXPECT_EQ(cell(9, ChannelGrid::kRxFreqCol), "");
+    EXPECT_TRUE(prompter.asked.empty());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClicks(&freqEditor(), "3");
+    QTest::keyClick(&freqEditor(), Qt::Key_Return);
+    EXPECT_EQ(cell(9, ChannelGrid::kRxFreqCol), "153.00000");
+    EXPECT_TRUE(prompter.asked.empty());
 }
 
 TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)

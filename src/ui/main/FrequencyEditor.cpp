@@ -65,5 +65,8 @@ void FrequencyEditor::keyPressEvent(QKeyEvent* event)
 void FrequencyEditor::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason) Q_EMIT focusLost();
+    // Switching to another window is not leaving the cell: the typing waits for
+    // the user's return instead of being committed half-done.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) Q_EMIT focusLost();
 }

@@ -15,7 +15,8 @@ public:
 Q_SIGNALS:
     void enterPressed();
     void escapePressed();
-    // The focus went to another control (not to a popup of this editor).
+    // The focus went to another control of this window (not to a popup, not
+    // to another window).
     void focusLost();
 
 protected:

@@ -306,6 +306,14 @@ TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)
 TEST_F(ChannelEditingTest, EnterInDropDownsWalksTheRowAndStopsOnTheLastChannel)
 {
     enterFrequency(1, ChannelGrid::kRxFreqCol, "145");
+    // Left and Right in an open drop-down do not move the grid's cell behind it.
+    clickCell(1, 6);
+    QTest::keyClick(&optionEditor(), Qt::Key_Right);
+    QTest::keyClick(&optionEditor(), Qt::Key_Left);
+    QTest::keyClick(&optionEditor(), Qt::Key_Right);
+    EXPECT_EQ(state.currentCol, 6);
+    EXPECT_TRUE(optionEditor().isVisible());
+
     const std::pair<int, int> walk[] = {{3, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 9}, {9, 10}};
     for (const auto& [from, to] : walk) {
         clickCell(1, from);

@@ -221,8 +221,11 @@ bool CellEditing::gridKeyPress(QKeyEvent* event)
     }
     if (forwardShortcut(event)) return true;
     // Moving keys stay the grid's whatever the modifiers (Shift+Tab, keypad
-    // arrows, Ctrl+End); letters would otherwise jump between cells by keyboard search.
-    return !IsNavigationKey(key);
+    // arrows, Ctrl+End), except those an open drop-down passed on unused (Left,
+    // Right): the current cell must not wander away from the cell being edited.
+    // Letters would otherwise jump between cells by keyboard search.
+    const bool dropDownOpen = cboFeature_0->isVisible() || cboFeature_1->isVisible();
+    return dropDownOpen || !IsNavigationKey(key);
 }
 
 void CellEditing::gridLeftRelease()

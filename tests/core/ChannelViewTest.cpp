@@ -8,17 +8,9 @@
 #include "core/NewDocument.h"
 #include "core/ToneCodec.h"
 #include "strings/Strings.h"
+#include "support/NewDocumentFor.h"
 
 namespace {
-
-AppState NewDocumentOnBand(std::uint8_t band)
-{
-    AppState state;
-    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, band);
-    ResetImage(state);
-    SetBandLimits(state);
-    return state;
-}
 
 // What an empty column turns into once a receive frequency is typed into it.
 void TypeChannel(AppState& state, int column, const char* rx)
@@ -31,7 +23,7 @@ void TypeChannel(AppState& state, int column, const char* rx)
 
 TEST(ChannelView, NewChannelShowsItsDefaultsAndEmptyTransmitCells)
 {
-    AppState state = NewDocumentOnBand(239);
+    AppState state = NewDocumentFor(239);
     TypeChannel(state, 0, "145.00000");
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 0);
     EXPECT_TRUE(cells.present);
@@ -42,7 +34,7 @@ TEST(ChannelView, NewChannelShowsItsDefaultsAndEmptyTransmitCells)
 
 TEST(ChannelView, ClearedBitsShowTheOtherWords)
 {
-    AppState state = NewDocumentOnBand(243);
+    AppState state = NewDocumentFor(243);
     TypeChannel(state, 4, "436.12500");
     StoreFreq(state.memoryImage, 4, layout::kTxFreqRow, "431.00000");
     StoreTone(state.memoryImage, 4, "88.5", layout::kDecodeToneOffset);
@@ -60,7 +52,7 @@ TEST(ChannelView, ClearedBitsShowTheOtherWords)
 
 TEST(ChannelView, CarrierWinsOverQtDqt)
 {
-    AppState state = NewDocumentOnBand(240);
+    AppState state = NewDocumentFor(240);
     TypeChannel(state, 0, "250.00000");
     state.memoryImage.setBit(layout::kChannelFlagsRow, 0, layout::kBclCarrier | layout::kBclQtDqt, true);
     EXPECT_EQ(NormalizeAndDescribeChannel(state, 0).text[9], "Carrier");
@@ -68,7 +60,7 @@ TEST(ChannelView, CarrierWinsOverQtDqt)
 
 TEST(ChannelView, WordsFollowTheLanguage)
 {
-    AppState state = NewDocumentOnBand(240);
+    AppState state = NewDocumentFor(240);
     TypeChannel(state, 0, "250.00000");
     SetLanguageIndex(1);
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 0);
@@ -91,7 +83,7 @@ class ReceiveRange : public testing::TestWithParam<RxCase> {};
 
 TEST_P(ReceiveRange, KeepsOrErasesTheChannel)
 {
-    AppState state = NewDocumentOnBand(GetParam().band);
+    AppState state = NewDocumentFor(GetParam().band);
     TypeChannel(state, 2, GetParam().rx);
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 2);
     EXPECT_EQ(cells.present, GetParam().present);
@@ -116,14 +108,14 @@ INSTANTIATE_TEST_SUITE_P(Limits, ReceiveRange,
 
 TEST(ChannelView, EmptyColumnStaysEmpty)
 {
-    AppState state = NewDocumentOnBand(240);
+    AppState state = NewDocumentFor(240);
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 9);
     EXPECT_FALSE(cells.present);
 }
 
 TEST(ChannelView, OutOfBandTransmitIsErasedWithItsEncodeTone)
 {
-    AppState state = NewDocumentOnBand(239);
+    AppState state = NewDocumentFor(239);
     TypeChannel(state, 1, "146.52000");
     StoreFreq(state.memoryImage, 1, layout::kTxFreqRow, "446.00000");
     StoreTone(state.memoryImage, 1, "D023N", layout::kEncodeToneOffset);
@@ -141,7 +133,7 @@ TEST(ChannelView, OutOfBandTransmitIsErasedWithItsEncodeTone)
 
 TEST(ChannelView, DcsOnTheSmallBandReadsNoneWithoutChangingBytes)
 {
-    AppState state = NewDocumentOnBand(248);
+    AppState state = NewDocumentFor(248);
     TypeChannel(state, 0, "446.10000");
     StoreTone(state.memoryImage, 0, "D023N", layout::kDecodeToneOffset);
     EXPECT_EQ(NormalizeAndDescribeChannel(state, 0).text[2], "None");

@@ -2,24 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "core/AppState.h"
 #include "core/Layout.h"
-#include "core/NewDocument.h"
+#include "support/NewDocumentFor.h"
 
 namespace {
 
 using namespace layout;
 
-MemoryImage NewDocumentImage()
-{
-    AppState state;
-    ResetImage(state);
-    return state.memoryImage;
-}
-
 TEST(OptionalFeatures, NewDocumentReadsItsDefaults)
 {
-    const OptionalFeatures f = ReadOptionalFeatures(NewDocumentImage());
+    const OptionalFeatures f = ReadOptionalFeatures(NewDocumentFor().memoryImage);
     EXPECT_EQ(f.timeOutTimer, 2);
     EXPECT_EQ(f.squelchLevel, 4);
     EXPECT_EQ(f.chordLanguage, 0);
@@ -51,7 +43,7 @@ TEST(OptionalFeatures, AllFFReadsAsFirstChoicesAndEverythingOn)
 
 TEST(OptionalFeatures, ChordLanguageBits)
 {
-    MemoryImage image = NewDocumentImage();
+    MemoryImage image = NewDocumentFor().memoryImage;
     for (const auto& [bits, index] : std::vector<std::pair<int, int>>{{3, 0}, {2, 1}, {0, 2}, {1, 2}}) {
         image.set(kGeneralFlagsRow, kSettingsColumn, static_cast<std::uint8_t>(0xFC | bits));
         EXPECT_EQ(ReadOptionalFeatures(image).chordLanguage, index) << bits;
@@ -63,7 +55,7 @@ TEST(OptionalFeatures, ChordLanguageBits)
 
 TEST(OptionalFeatures, UnchangedShowableBytesWriteBackIdentically)
 {
-    MemoryImage image = NewDocumentImage();
+    MemoryImage image = NewDocumentFor().memoryImage;
     image.set(0, kAniColumn, '1');
     image.set(1, kAniColumn, '2');
     image.set(0, kNameColumn, 'A');
@@ -114,7 +106,7 @@ TEST(OptionalFeatures, WriteTouchesOnlyFeatureBitsAndBytes)
 
 TEST(OptionalFeatures, NoSelectionAndOutOfRangeStoreZero)
 {
-    MemoryImage image = NewDocumentImage();
+    MemoryImage image = NewDocumentFor().memoryImage;
     OptionalFeatures f = ReadOptionalFeatures(image);
     f.timeOutTimer = -1;
     f.squelchLevel = 10;
@@ -134,7 +126,7 @@ TEST(OptionalFeatures, NoSelectionAndOutOfRangeStoreZero)
 
 TEST(OptionalFeatures, OutOfRangeBytesReadAsIndexZero)
 {
-    MemoryImage image = NewDocumentImage();
+    MemoryImage image = NewDocumentFor().memoryImage;
     image.set(kTimeOutTimerRow, kSettingsColumn, 10);
     image.set(kVoxDelayRow, kSettingsColumn, 6);
     image.set(0, kNameColumn, '0');

@@ -7,22 +7,14 @@
 #include <QPushButton>
 
 #include "KeyInput.h"
-#include "core/AppState.h"
 #include "core/Layout.h"
-#include "core/NewDocument.h"
 #include "strings/Strings.h"
+#include "support/NewDocumentFor.h"
 #include "ui/dialogs/frmOptFeatures.h"
 
 namespace {
 
 using namespace layout;
-
-MemoryImage newDocumentImage()
-{
-    AppState state;
-    ResetImage(state);
-    return state.memoryImage;
-}
 
 MemoryImage allFFImage()
 {
@@ -98,10 +90,10 @@ TEST_F(OptFeaturesDialog, OpensWithTheValuesOfTheImage)
     open(allFFImage());
     EXPECT_EQ(shown(), (Shown{"Off", "0", "Chinese", "Off", "0.3", true, true, true, "", "", true, true}));
 
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     EXPECT_EQ(shown(), (Shown{"60", "4", "Chinese", "9", "0.3", true, true, true, "", "", false, false}));
 
-    MemoryImage chordOne = newDocumentImage();
+    MemoryImage chordOne = NewDocumentFor().memoryImage;
     chordOne.set(kGeneralFlagsRow, kSettingsColumn, static_cast<std::uint8_t>((215 & ~0x03) | 0x01));
     open(chordOne);
     EXPECT_EQ(list("cboFeatureGen_3"), QStringLiteral("Off"));
@@ -112,7 +104,7 @@ TEST_F(OptFeaturesDialog, OpensWithTheValuesOfTheImage)
 TEST_F(OptFeaturesDialog, CaptionsFollowTheLanguage)
 {
     SetLanguageIndex(1);
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     EXPECT_EQ(dialog->windowTitle().toStdString(), Text(1400));
     EXPECT_EQ(child<QGroupBox>("fraVOX")->title().toStdString(), Text(1457));
     EXPECT_EQ(list("cboFeatureGen_1").toStdString(), "60");
@@ -122,7 +114,7 @@ TEST_F(OptFeaturesDialog, CaptionsFollowTheLanguage)
 
 TEST_F(OptFeaturesDialog, NameIsUpperCasedAndCutAtTheFirstUnstorableCharacter)
 {
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     typeInto("txtPTTID_Name", QStringLiteral("ab0cd"));
     EXPECT_EQ(child<QLineEdit>("txtPTTID_Name")->text(), QStringLiteral("AB0CD"));
@@ -136,7 +128,7 @@ TEST_F(OptFeaturesDialog, NameIsUpperCasedAndCutAtTheFirstUnstorableCharacter)
 
 TEST_F(OptFeaturesDialog, TextBoxFiltersRefuseWhatCannotBeStored)
 {
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     typeInto("txtPTTID_Name", QStringLiteral("x y!~z{12345"));
     EXPECT_EQ(child<QLineEdit>("txtPTTID_Name")->text(), QStringLiteral("XY!Z12"))
@@ -164,7 +156,7 @@ TEST_F(OptFeaturesDialog, AniOfTwoDigitsIsEndMarked)
 
 TEST_F(OptFeaturesDialog, TextTypedIntoAListStoresItsFirstChoice)
 {
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     child<QComboBox>("cboFeatureGen_1")->setEditText(QStringLiteral("45"));
     child<QComboBox>("cboFeatureGen_3")->setEditText(QStringLiteral("French"));
@@ -186,7 +178,7 @@ TEST_F(OptFeaturesDialog, TextTypedIntoAListStoresItsFirstChoice)
 
 TEST_F(OptFeaturesDialog, OkChangesOnlyTheFeatureBitsItOwns)
 {
-    MemoryImage start = newDocumentImage();
+    MemoryImage start = NewDocumentFor().memoryImage;
     start.set(kPttIdEdgeRow, kSettingsColumn, 0xCF);     // every unowned bit set, BOT/EOT clear
     start.set(kGeneralFlagsRow, kSettingsColumn, 0x28);  // unowned bits 3 and 5 set, bit 7 clear
     open(start);
@@ -203,7 +195,7 @@ TEST_F(OptFeaturesDialog, OkChangesOnlyTheFeatureBitsItOwns)
 
 TEST_F(OptFeaturesDialog, OkWithoutChangesLeavesTheDocumentUnmodified)
 {
-    MemoryImage start = newDocumentImage();
+    MemoryImage start = NewDocumentFor().memoryImage;
     const char ani[] = "907";
     for (int k = 0; k < 3; ++k) start.set(k, kAniColumn, static_cast<std::uint8_t>(ani[k]));
     start.set(0, kNameColumn, 'Q');
@@ -217,7 +209,7 @@ TEST_F(OptFeaturesDialog, OkWithoutChangesLeavesTheDocumentUnmodified)
 TEST_F(OptFeaturesDialog, CancelEscapeAndCloseBoxWriteNothing)
 {
     for (int way = 0; way < 3; ++way) {
-        open(newDocumentImage());
+        open(NewDocumentFor().memoryImage);
         ASSERT_TRUE(keyinput::showActive(dialog.get()));
         child<QComboBox>("cboFeatureGen_2")->setCurrentIndex(9);
         child<QCheckBox>("chkFeaturePTTID_2")->setChecked(true);
@@ -230,13 +222,13 @@ TEST_F(OptFeaturesDialog, CancelEscapeAndCloseBoxWriteNothing)
         if (way == 2) dialog->close();
         EXPECT_FALSE(dialog->isVisible()) << "way " << way;
         EXPECT_EQ(dialog->result(), QDialog::Rejected) << "way " << way;
-        EXPECT_EQ(image, newDocumentImage()) << "way " << way;
+        EXPECT_EQ(image, NewDocumentFor().memoryImage) << "way " << way;
     }
 }
 
 TEST_F(OptFeaturesDialog, EnterMovesOnFromTheTextBoxesAndNeverPressesOk)
 {
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     child<QLineEdit>("txtPTTID_Ani")->setFocus();
     keyinput::key(Qt::Key_Return);
@@ -252,7 +244,7 @@ TEST_F(OptFeaturesDialog, EnterMovesOnFromTheTextBoxesAndNeverPressesOk)
 
 TEST_F(OptFeaturesDialog, TabVisitsTheControlsInOrder)
 {
-    open(newDocumentImage());
+    open(NewDocumentFor().memoryImage);
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     const char* order[] = {"cboFeatureGen_1", "cboFeatureGen_2",   "cboFeatureGen_3", "chkFeatureGen_1",
                            "chkFeatureGen_2", "chkFeatureGen_3",   "cboFeatureVox_1", "cboFeatureVox_2",

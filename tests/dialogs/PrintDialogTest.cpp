@@ -15,6 +15,7 @@
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "core/NewDocument.h"
+#include "support/NewDocumentFor.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/dialogs/frmPrint.h"
 
@@ -58,9 +59,7 @@ class PrintDialog : public testing::Test {
 protected:
     void SetUp() override
     {
-        state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, kDefaultBandCode);
-        ResetImage(state);
-        SetBandLimits(state);
+        state = NewDocumentFor(kDefaultBandCode);
         for (int c = 0; c < 10; ++c) StoreFreq(state.memoryImage, c, layout::kRxFreqRow, "250.00000");
         dialog = std::make_unique<frmPrint>(state, prompter);
         dialog->show();

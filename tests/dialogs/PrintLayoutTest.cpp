@@ -10,6 +10,7 @@
 #include "core/ToneCodec.h"
 #include "strings/Strings.h"
 #include "support/LanguageGuard.h"
+#include "support/NewDocumentFor.h"
 #include "ui/dialogs/PrintLayout.h"
 
 namespace {
@@ -22,15 +23,7 @@ int Y(int line) { return 120 + 36 * line; }
 
 QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
-AppState Document(std::uint8_t band = 240)
-{
-    AppState s;
-    s.memoryImage.set(layout::kBandRow, layout::kRadioColumn, band);
-    s.memoryImage.set(layout::kModelRow, layout::kRadioColumn, kDefaultModelCode);
-    ResetImage(s);
-    SetBandLimits(s);
-    return s;
-}
+AppState Document(std::uint8_t band = 240) { return NewDocumentFor(band, kDefaultModelCode); }
 
 void AddChannel(AppState& s, int n, const char* rx = "250.00000", const char* tx = "251.00000")
 {

@@ -4,20 +4,10 @@
 
 #include <random>
 
-#include "core/AppState.h"
 #include "core/Layout.h"
-#include "core/NewDocument.h"
+#include "support/NewDocumentFor.h"
 
 namespace {
-
-MemoryImage NewDocumentImage(std::uint8_t band, std::uint8_t model)
-{
-    AppState state;
-    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, band);
-    state.memoryImage.set(layout::kModelRow, layout::kRadioColumn, model);
-    ResetImage(state);
-    return state.memoryImage;
-}
 
 MemoryImage RandomImage(unsigned seed)
 {
@@ -29,7 +19,7 @@ MemoryImage RandomImage(unsigned seed)
 
 TEST(DataFile, NewDocumentEncodesTo58BytesWithFivePassesAndReadsBack)
 {
-    const MemoryImage image = NewDocumentImage(240, 58);
+    const MemoryImage image = NewDocumentFor(240, 58).memoryImage;
     const ByteBuffer file = EncodeDataFile(image);
     EXPECT_EQ(file.size(), 58u);
     EXPECT_EQ(file.back(), 5);
@@ -40,7 +30,7 @@ TEST(DataFile, NewDocumentEncodesTo58BytesWithFivePassesAndReadsBack)
 
 TEST(DataFile, PlainFormStoresTheImageColumnByColumnBehindTheSignature)
 {
-    MemoryImage image = NewDocumentImage(243, 57);
+    MemoryImage image = NewDocumentFor(243, 57).memoryImage;
     image.set(3, 0, 0x43);
     image.set(15, 255, 0x12);
     const ByteBuffer plain = BuildPlainForm(image);
@@ -66,7 +56,7 @@ TEST(DataFile, EveryByteSurvivesTheRoundTripIncludingUninterpretedColumns)
 
 TEST(DataFile, HeaderPaddingIsNotChecked)
 {
-    ByteBuffer plain = BuildPlainForm(NewDocumentImage(240, 58));
+    ByteBuffer plain = BuildPlainForm(NewDocumentFor(240, 58).memoryImage);
     for (int i = 6; i < 16; ++i) plain[i] = static_cast<std::uint8_t>(i);
     EXPECT_TRUE(ParsePlainForm(plain).has_value());
     EncodeFile(plain);
@@ -81,7 +71,7 @@ struct NotADataFile {
 
 ByteBuffer EncodedPlainWith(void (*change)(ByteBuffer&))
 {
-    ByteBuffer plain = BuildPlainForm(NewDocumentImage(240, 58));
+    ByteBuffer plain = BuildPlainForm(NewDocumentFor(240, 58).memoryImage);
     change(plain);
     EncodeFile(plain);
     return plain;
@@ -94,7 +84,7 @@ TEST_P(RejectedFile, DecodesToNothing) { EXPECT_FALSE(DecodeDataFile(GetParam().
 INSTANTIATE_TEST_SUITE_P(
     Files, RejectedFile,
     testing::Values(NotADataFile{"Empty", {}},
-                    NotADataFile{"PlainUnencodedForm", BuildPlainForm(NewDocumentImage(240, 58))},
+                    NotADataFile{"PlainUnencodedForm", BuildPlainForm(NewDocumentFor(240, 58).memoryImage)},
                     NotADataFile{"LowerCaseSignature", EncodedPlainWith([](ByteBuffer& p) { p[0] = 'z'; })},
                     NotADataFile{"OneByteShort", EncodedPlainWith([](ByteBuffer& p) { p.pop_back(); })},
                     NotADataFile{"OneByteLong", EncodedPlainWith([](ByteBuffer& p) { p.push_back(0xFF); })},
@@ -111,7 +101,7 @@ TEST(DataFile, TruncatedAndCorruptedFilesNeverDecode)
     }
     std::mt19937 random(11);
     for (int round = 0; round < 200; ++round) {
-        ByteBuffer bad = EncodeDataFile(NewDocumentImage(240, 58));
+        ByteBuffer bad = EncodeDataFile(NewDocumentFor(240, 58).memoryImage);
         bad[random() % bad.size()] = static_cast<std::uint8_t>(random());
         // Must return (any answer) without touching memory it does not own.
         (void)DecodeDataFile(bad);

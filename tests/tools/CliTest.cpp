@@ -2,8 +2,8 @@
 #include "core/AppState.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
-#include "core/NewDocument.h"
 #include "core/ToneCodec.h"
+#include "support/NewDocumentFor.h"
 
 namespace {
 
@@ -29,10 +29,8 @@ TEST_F(Cli, NewTakesBandAndModel)
 
 TEST_F(Cli, DumpShowsPresentChannelsAsTheGridDoes)
 {
-    AppState state;
+    AppState state = NewDocumentFor(239);
     MemoryImage& image = state.memoryImage;
-    image.set(layout::kBandRow, layout::kRadioColumn, 239);
-    ResetImage(state);
     image.set(layout::kPowerLevelRow, layout::kSettingsColumn, 12);
     image.setBit(layout::kGeneralFlagsRow, layout::kSettingsColumn, layout::kManualEnable, false);
     StoreFreq(image, 0, layout::kRxFreqRow, "146.52000");

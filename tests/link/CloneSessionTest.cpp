@@ -22,6 +22,13 @@ int CountMessages(const RadioModel& radio, std::uint8_t kind)
 
 const Bytes kHandshakeIdentify = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};
 
+MemoryImage BlankImage()
+{
+    MemoryImage image;
+    image.fill(0xFF);
+    return image;
+}
+
 // --- complete transfers, delivered in chunks of various sizes ---------------
 
 class CompleteTransfer : public ::testing::TestWithParam<std::size_t> {};
@@ -70,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Chunks, CompleteTransfer, ::testing::Values(0u, 1u, 5u)
 TEST(CloneWire, ReadSendsHandshakeIdentifyThenReadAndAcknowledgePerBlock)
 {
     RadioModel radio;
-    MemoryImage image;
-    image.fill(0xFF);
+    const MemoryImage image = BlankImage();
     SessionLoop loop(Direction::Read, image, radio);
     ASSERT_TRUE(loop.run());
 
@@ -147,8 +153,7 @@ TEST(CloneIdentification, FirstByteReceivedIsComparedWithRow7)
 TEST(CloneIdentification, CompletedReadTakesTheRadiosIdentificationForTheNextTransfer)
 {
     RadioModel radio(PatternMemory(5));
-    MemoryImage image;
-    image.fill(0xFF);
+    const MemoryImage image = BlankImage();
     radio.setIdentification({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     SessionLoop read(Direction::Read, image, radio);
     ASSERT_TRUE(read.run());
@@ -284,16 +289,18 @@ TEST(CloneRetry, MidWriteRetryResendsEveryBlockFromTheHandshake)
 
 // --- single steps -----------------------------------------------------------
 
+// A read of a blank radio, started: the handshake is out.
 class CloneSteps : public ::testing::Test {
 protected:
-    CloneSteps() { image.fill(0xFF); }
-    MemoryImage image;
+    CloneSteps() : session(Direction::Read, BlankImage()) { (void)session.start(); }
+    // The handshake acknowledge and a blank radio's whole identification, in one go.
+    static inline const Bytes kAckAndIdentification{0x06, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                    0xFF, 0xFF, 0xFF, 0xFF, 0x06};
+    CloneSession session;
 };
 
 TEST_F(CloneSteps, StrayBytesBeforeTheHandshakeAckAreDroppedAndTheWaitRestarts)
 {
-    CloneSession session(Direction::Read, image);
-    (void)session.start();
     const auto stray = session.received(Bytes{0x15});
     EXPECT_TRUE(stray.send.empty());
     EXPECT_EQ(stray.deadline, CloneSession::Deadline::Arm);
@@ -305,10 +312,7 @@ TEST_F(CloneSteps, StrayBytesBeforeTheHandshakeAckAreDroppedAndTheWaitRestarts)
 
 TEST_F(CloneSteps, BytesBeyondAReplyStartTheNextOne)
 {
-    CloneSession session(Direction::Read, image);
-    (void)session.start();
-    // The acknowledge and the whole identification in one go.
-    const auto actions = session.received(Bytes{0x06, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x06});
+    const auto actions = session.received(kAckAndIdentification);
     EXPECT_EQ(actions.send, (Bytes{'M', 0x02, 0x06, 'R', 0x00, 0x00, 0x08}));
     EXPECT_EQ(session.stepIndex(), 2);
     EXPECT_EQ(session.awaitedLength(), 12);
@@ -316,9 +320,7 @@ TEST_F(CloneSteps, BytesBeyondAReplyStartTheNextOne)
 
 TEST_F(CloneSteps, ReadReplyHeaderIsNotExamined)
 {
-    CloneSession session(Direction::Read, image);
-    (void)session.start();
-    (void)session.received(Bytes{0x06, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x06});
+    (void)session.received(kAckAndIdentification);
     const auto actions = session.received(Bytes{0xAA, 0xBB, 0xCC, 0xDD, 1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_EQ(actions.send, Bytes{0x06});
     const MemoryImage result = session.image();
@@ -328,8 +330,6 @@ TEST_F(CloneSteps, ReadReplyHeaderIsNotExamined)
 
 TEST_F(CloneSteps, NothingIsSentOrEvaluatedWhilePromptIsOpen)
 {
-    CloneSession session(Direction::Read, image);
-    (void)session.start();
     const auto timeout = session.deadlineExpired();
     EXPECT_EQ(timeout.notice, Notice::CheckConnection);
     EXPECT_EQ(timeout.deadline, CloneSession::Deadline::Stop);
@@ -349,12 +349,12 @@ TEST_F(CloneSteps, NothingIsSentOrEvaluatedWhilePromptIsOpen)
 
 TEST_F(CloneSteps, CancelWhileRunningSendsEndOnce)
 {
-    CloneSession session(Direction::Write, image);
-    (void)session.start();
-    EXPECT_EQ(session.cancel().send, Bytes{'E'});
-    EXPECT_EQ(session.state(), State::Cancelled);
-    EXPECT_TRUE(session.cancel().send.empty());
-    EXPECT_TRUE(session.received(Bytes{0x06}).send.empty());
+    CloneSession writing(Direction::Write, BlankImage());
+    (void)writing.start();
+    EXPECT_EQ(writing.cancel().send, Bytes{'E'});
+    EXPECT_EQ(writing.state(), State::Cancelled);
+    EXPECT_TRUE(writing.cancel().send.empty());
+    EXPECT_TRUE(writing.received(Bytes{0x06}).send.empty());
 }
 
 // --- progress label ---------------------------------------------------------
@@ -372,8 +372,7 @@ protected:
 TEST_P(CloneLabel, ShowsRoundedPercentOfBlocksMoved)
 {
     RadioModel radio;
-    MemoryImage image;
-    image.fill(0xFF);
+    const MemoryImage image = BlankImage();
     SessionLoop loop(Direction::Read, image, radio);
     ASSERT_TRUE(loop.run([&] { return loop.session.progress() == GetParam().blocks; }));
     EXPECT_EQ(loop.session.progressLabel(), GetParam().english);

@@ -8,6 +8,7 @@
 #include "core/NewDocument.h"
 #include "core/ToneCodec.h"
 #include "strings/Strings.h"
+#include "support/LanguageGuard.h"
 #include "support/NewDocumentFor.h"
 
 namespace {
@@ -62,9 +63,8 @@ TEST(ChannelView, WordsFollowTheLanguage)
 {
     AppState state = NewDocumentFor(240);
     TypeChannel(state, 0, "250.00000");
-    SetLanguageIndex(1);
+    const LanguageGuard chinese(1);
     const ChannelCells cells = NormalizeAndDescribeChannel(state, 0);
-    SetLanguageIndex(0);
     EXPECT_EQ(cells.text[2], "无");
     EXPECT_EQ(cells.text[4], "宽");
     EXPECT_EQ(cells.text[6], "高");

@@ -7,6 +7,7 @@
 
 #include "link/frmCommPort.h"
 #include "strings/Strings.h"
+#include "support/LanguageGuard.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ TEST(CommPortDialog, TextsAndCaptionsInBothLanguages)
 {
     AppState state;
     for (std::uint8_t language : {0, 1}) {
-        SetLanguageIndex(language);
+        const LanguageGuard guard(language);
         frmCommPort dialog(state, kDevices);
         EXPECT_EQ(dialog.windowTitle().toStdString(), Text(1317));
         EXPECT_EQ(dialog.fraPort->title().toStdString(), Text(1317));
@@ -133,7 +134,6 @@ TEST(CommPortDialog, TextsAndCaptionsInBothLanguages)
         EXPECT_FALSE(dialog.optCOM[2]->text().contains(QStringLiteral("/dev/")));
 #endif
     }
-    SetLanguageIndex(0);
 }
 
 }  // namespace

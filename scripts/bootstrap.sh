@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ clang cmake ninja-build pkg-config
-          qt6-base-dev qt6-serialport-dev libqt6svg6 qt6-gtk-platformtheme
+packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+          qt6-base-dev qt6-serialport-dev libqt6svg6
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-noto-cjk)
 missing=()
 for p in "${packages[@]}"; do

@@ -216,7 +216,7 @@ TEST_F(PrintDialog, PrintsToPdfAndCloses)
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_EQ(text.count(QChar('\f')), 3);  // two channel pages, one features page
     for (const char* expected :
-         {"Marel TARX410 Radio Programming Information", "240 - 260 MHz", "Untitled", "Channel 1",
+         {"ZQ-915 Radio Programming Information", "240 - 260 MHz", "Untitled", "Channel 1",
           "Channel 10", "250.00000", "---------", "Optional Features", "Time Out Timer [s]"})
         EXPECT_TRUE(text.contains(expected)) << expected;
     // The extractor may drop the narrow spaces of "- 3 -".

@@ -219,7 +219,7 @@ TEST(PrintLayout, HeaderPositionsAndFonts)
     EXPECT_EQ(title.text, Tr(1307));
     EXPECT_EQ(title.points, 16);
     EXPECT_TRUE(title.bold);
-    EXPECT_EQ(title.x, 612);  // (2601 - 43 * 32) / 2 = 612.5
+    EXPECT_EQ(title.x, 724);  // (2601 - 36 * 32) / 2 = 724.5
 
     const auto& stamp = p.drawn.at(1);
     const QLocale locale = QLocale::system();
@@ -308,7 +308,7 @@ TEST(PrintLayout, ChineseTexts)
 {
     LanguageGuard chinese(1);
     const auto p = Print(Channels(1), Choose(true, true));
-    EXPECT_EQ(p.drawn.at(0).text, QString::fromUtf8("Marel TR7105 对讲机编程信息"));
+    EXPECT_EQ(p.drawn.at(0).text, QString::fromUtf8("ZQ-915 对讲机编程信息"));
     EXPECT_EQ(At(p, 1, 0, 11), QString::fromUtf8("信道 1"));
     EXPECT_EQ(At(p, 1, 6, 12), QString::fromUtf8("接收频率"));
     EXPECT_EQ(At(p, 1, 35, 14), QString::fromUtf8("高"));

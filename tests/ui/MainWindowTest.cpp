@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsMenusHeadersAndWordCells)
     EXPECT_EQ(toneEditor().itemText(0), "无");
     EXPECT_EQ(window->findChild<QComboBox*>("cboGenManual")->currentText(), "开启");
     EXPECT_EQ(window->findChild<QGroupBox*>("fraMemChannel")->title(), "记忆信道");
-    EXPECT_EQ(window->windowTitle(), "TR7105系列对讲机写频软件 [文件名: Untitled]");
+    EXPECT_EQ(window->windowTitle(), "ZQ-915系列对讲机写频软件 [文件名: Untitled]");
     EXPECT_EQ(state.memoryImage, before);  // redrawing the words writes no bytes
 
     // A layout for a loaded image keeps the headings; a fresh grid starts with the English words.

@@ -24,7 +24,8 @@ frmLanguage::frmLanguage(QWidget* parent)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     setWindowTitle(QText(1319));
 
-    cboLang->addItems({QText(1321), QText(1322)});
+    // Each language under its own name, so a wrong choice can be found again.
+    cboLang->addItems({QString::fromStdString(TextByNumber(1321)), QString::fromStdString(TextByNumber(2322))});
     cboLang->setCurrentIndex(LanguageIndex());
     lblLang->setBuddy(cboLang);
     cmdOK->setDefault(true);

@@ -49,12 +49,12 @@ MainMenus::MainMenus(QMainWindow& window)
     };
 
     QMenu* file = addMenu("mnuFile", 1000);
-    addEntry(file, "mnuFile_New", 1001);
-    addEntry(file, "mnuFile_Open", 1002);
-    addEntry(file, "mnuFile_Save", 1003);
-    addEntry(file, "mnuFile_SaveAs", 1004);
+    addEntry(file, "mnuFile_New", 1001, QKeySequence::New);
+    addEntry(file, "mnuFile_Open", 1002, QKeySequence::Open);
+    addEntry(file, "mnuFile_Save", 1003, QKeySequence::Save);
+    addEntry(file, "mnuFile_SaveAs", 1004, QKeySequence::SaveAs);
     addSeparator(file, "mnuFile_Bar1");
-    addEntry(file, "mnuFile_Print", 1005);
+    addEntry(file, "mnuFile_Print", 1005, QKeySequence::Print);
     addSeparator(file, "mnuFile_Bar2");
     addEntry(file, "mnuFile_Exit", 1006);
 
@@ -110,10 +110,11 @@ void MainMenus::ApplyLanguage()
     }
 }
 
-QAction* MainMenus::addEntry(QMenu* menu, const char* name, int textId)
+QAction* MainMenus::addEntry(QMenu* menu, const char* name, int textId, QKeySequence::StandardKey shortcut)
 {
     QAction* entry = menu->addAction(QString());
     entry->setObjectName(QString::fromLatin1(name));
+    entry->setShortcuts(shortcut);
     m_labelled.push_back({entry, textId, false});
     return entry;
 }

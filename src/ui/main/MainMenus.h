@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -13,6 +14,7 @@ class QToolBar;
 // QAction named after its control (mnuFile_New, mnuProgram_Read, ...; the
 // separators mnuFile_Bar1 ...). The seven toolbar buttons (tlbActions_New ...)
 // trigger the menu action of the same command, so a command has one handler.
+// File New, Open, Save, Save As and Print carry the platform's standard keys.
 class MainMenus final : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +34,9 @@ private:
         bool tooltip;
     };
 
-    QAction* addEntry(class QMenu* menu, const char* name, int textId);
+    // `shortcut` is the platform's standard key, shown in the menu.
+    QAction* addEntry(class QMenu* menu, const char* name, int textId,
+                      QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey);
     void addSeparator(class QMenu* menu, const char* name);
 
     QMainWindow& m_window;

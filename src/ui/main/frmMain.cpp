@@ -24,6 +24,7 @@
 #include "core/NewDocument.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
 #include "ui/dialogs/frmAbout.h"
@@ -135,6 +136,7 @@ void frmMain::EndCellEdit() { m_cellEditing->EndCellEdit(); }
 
 void frmMain::ApplyLanguage()
 {
+    ApplyQtTranslations(LanguageIndex());
     RefreshTitle();
     m_menus->ApplyLanguage();
     fraGeneral->ApplyLanguage();

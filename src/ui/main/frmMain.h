@@ -51,7 +51,7 @@ public:
     // Commits an open frequency edit and hides every in-place editor.
     void EndCellEdit();
     // Every caption, tooltip, label, header and fixed list entry in the current
-    // language, and the title.
+    // language, the title, and Qt's own dialog texts.
     void ApplyLanguage();
     // Title from the document path in the current language.
     void RefreshTitle();

@@ -130,6 +130,11 @@ NormalizedFreq NormalizeFreq(std::string_view typed, std::int16_t lowerMHz, std:
     return {UnitsToText(SnapToRaster(ToUnits(*value))), false};
 }
 
+std::string OutOfRangeDetail(std::int16_t lowerMHz, std::int16_t upperMHz, std::string_view stored)
+{
+    return std::to_string(lowerMHz) + " - " + std::to_string(upperMHz) + " MHz: " + std::string(stored);
+}
+
 void StoreFreq(MemoryImage& image, int column, int baseRow, std::string_view text)
 {
     std::string padded(text);

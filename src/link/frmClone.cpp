@@ -112,7 +112,7 @@ void frmClone::onFinished(CloneRunner::Outcome outcome)
             accept();
             break;
         case CloneRunner::Outcome::Refused:
-            ShowNotice(m_prompter, this, QText(1638), QText(1113), Prompter::Icon::None);
+            ShowNotice(m_prompter, this, QText(1638), QText(1113), Prompter::Icon::Critical);
             done(QDialog::Rejected);
             break;
         case CloneRunner::Outcome::Cancelled:

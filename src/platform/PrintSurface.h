@@ -3,8 +3,8 @@
 #include <QString>
 
 // A page-oriented drawing target for printed documents. Positions and sizes are
-// in the device's own units (printer dots); font sizes in points. The font face
-// is never chosen: the device's default face is used.
+// in the device's own units (printer dots); font sizes in points. The layout
+// never chooses a font face.
 class PrintSurface {
 public:
     virtual ~PrintSurface() = default;
@@ -19,6 +19,9 @@ public:
 
     // Advance width of `text` in the current font, in device units.
     [[nodiscard]] virtual int textWidth(const QString& text) const = 0;
+
+    // Height of one line of text in the current font, in device units.
+    [[nodiscard]] virtual int textHeight() const = 0;
 
     // Prints `text` with the top-left corner of its line box at (x, y).
     virtual void printText(int x, int y, const QString& text) = 0;

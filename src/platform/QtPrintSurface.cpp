@@ -1,10 +1,30 @@
 #include "QtPrintSurface.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPrinter>
 
+#include "strings/Strings.h"
+
+namespace {
+
+// Han characters are drawn differently for Chinese and Japanese, and the
+// system's fallback for them does not follow the text's language: name the
+// Simplified Chinese faces (" SC") outright.
+QStringList SimplifiedChineseFaces()
+{
+    QStringList faces;
+    for (const QString& family : QFontDatabase::families(QFontDatabase::SimplifiedChinese))
+        if (family.endsWith(QLatin1String(" SC"))) faces << family;
+    return faces;
+}
+
+}  // namespace
+
 QtPrintSurface::QtPrintSurface(QPrinter& printer) : m_printer(printer)
 {
+    if (const QStringList faces = SimplifiedChineseFaces(); LanguageIndex() == 1 && !faces.isEmpty())
+        m_font.setFamilies(faces);
     if (m_painter.begin(&m_printer)) m_painter.setFont(m_font);
 }
 
@@ -35,6 +55,8 @@ int QtPrintSurface::textWidth(const QString& text) const
 {
     return QFontMetrics(m_font, &m_printer).horizontalAdvance(text);
 }
+
+int QtPrintSurface::textHeight() const { return QFontMetrics(m_font, &m_printer).height(); }
 
 void QtPrintSurface::printText(int x, int y, const QString& text)
 {

@@ -8,7 +8,8 @@
 class QPrinter;
 
 // PrintSurface over a QPainter on a QPrinter: a real printer, a PDF file, or
-// the printer a QPrintPreviewDialog hands to its paint request.
+// the printer a QPrintPreviewDialog hands to its paint request. The face is the
+// printer's default, or in Chinese an installed Simplified Chinese face.
 class QtPrintSurface final : public PrintSurface {
 public:
     // Opens the document on `printer`; check started() before drawing.
@@ -27,6 +28,7 @@ public:
     void setFontSize(double points) override;
     void setBold(bool bold) override;
     [[nodiscard]] int textWidth(const QString& text) const override;
+    [[nodiscard]] int textHeight() const override;
     void printText(int x, int y, const QString& text) override;
     [[nodiscard]] int pageNumber() const override { return m_pageNumber; }
     [[nodiscard]] bool newPage() override;

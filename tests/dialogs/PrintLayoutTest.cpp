@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QRect>
 
 #include "PrintRecordingSurface.h"
 #include "core/BandTable.h"
@@ -117,7 +118,7 @@ TEST(PrintLayout, ChannelsInUseFillBlocksFromLineEleven)
     const auto* footer = p.find(1, "- 1 -");
     ASSERT_TRUE(footer);
     EXPECT_EQ(footer->x, (kW - 100) / 2);
-    EXPECT_EQ(footer->y, kH * 95 / 100);
+    EXPECT_EQ(footer->y, kH - 30);  // on the bottom edge, 10 pt = 30 units high
     EXPECT_EQ(&p.drawn.back(), footer);  // after the page's other content
 }
 
@@ -243,7 +244,21 @@ TEST(PrintLayout, HeaderPositionsAndFonts)
 
     const auto& footer = p.drawn.back();
     EXPECT_EQ(footer.x, 1250);  // (2601 - 100) / 2 = 1250.5
-    EXPECT_EQ(footer.y, 2281);  // 95 % of 2401 = 2280.95
+    EXPECT_EQ(footer.y, 2371);  // 2401 - 30 units of a 10 pt line
+}
+
+TEST(PrintLayout, FooterOfAFullPageIsItsLowestTextAndOverlapsNone)
+{
+    const auto page = Print(Channels(9), Choose(true, false)).onPage(1);
+    const auto& footer = page.back();
+    ASSERT_EQ(footer.text, "- 1 -");
+    const QRect box(footer.x, footer.y, footer.width, footer.height);
+    EXPECT_TRUE(QRect(0, 0, kW, kH).contains(box));
+    for (std::size_t i = 0; i + 1 < page.size(); ++i) {
+        const auto& d = page[i];
+        EXPECT_FALSE(box.intersects(QRect(d.x, d.y, d.width, d.height))) << d.text.toStdString();
+        EXPECT_GT(footer.y, d.y) << d.text.toStdString();
+    }
 }
 
 TEST(PrintLayout, LongFileNameIsShortenedToThePage)
@@ -309,6 +324,7 @@ TEST(PrintLayout, ChineseTexts)
     LanguageGuard chinese(1);
     const auto p = Print(Channels(1), Choose(true, true));
     EXPECT_EQ(p.drawn.at(0).text, QString::fromUtf8("ZQ-915 对讲机编程信息"));
+    EXPECT_EQ(At(p, 1, 0, 9), QString::fromUtf8("记忆信道"));
     EXPECT_EQ(At(p, 1, 0, 11), QString::fromUtf8("信道 1"));
     EXPECT_EQ(At(p, 1, 6, 12), QString::fromUtf8("接收频率"));
     EXPECT_EQ(At(p, 1, 35, 14), QString::fromUtf8("高"));

@@ -7,7 +7,7 @@
 #include "platform/PrintSurface.h"
 
 // Records everything a print job draws. Text width is 2 units per character
-// and point, so widths depend on the font size as on paper.
+// and point, line height 3 units per point, so sizes follow the font as on paper.
 class PrintRecordingSurface final : public PrintSurface {
 public:
     struct Drawn {
@@ -17,6 +17,8 @@ public:
         QString text;
         double points;
         bool bold;
+        int width;
+        int height;
     };
 
     PrintRecordingSurface(int width, int height) : m_width(width), m_height(height) {}
@@ -34,9 +36,10 @@ public:
     {
         return int(text.size() * m_points * 2);
     }
+    [[nodiscard]] int textHeight() const override { return int(m_points * 3); }
     void printText(int x, int y, const QString& text) override
     {
-        drawn.push_back({m_page, x, y, text, m_points, m_bold});
+        drawn.push_back({m_page, x, y, text, m_points, m_bold, textWidth(text), textHeight()});
     }
     [[nodiscard]] int pageNumber() const override { return m_page; }
     [[nodiscard]] bool newPage() override

@@ -124,7 +124,7 @@ TEST_F(CloneWindow, ModelMismatchSaysSoWithoutAskingAndChangesNothing)
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0].text, "Model type is wrong.");
     EXPECT_EQ(prompter.asked[0].title, "Error");
-    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::None);
+    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Critical);
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::Ok);
     EXPECT_EQ(port.sent, QByteArray("\x02PROGRAM\x02"
                                     "E"));

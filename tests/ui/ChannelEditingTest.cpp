@@ -209,7 +209,7 @@ TEST_F(ChannelEditingTest, OutOfRangeFrequencyIsReportedThenTheLimitIsStored)
 {
     enterFrequency(1, ChannelGrid::kRxFreqCol, "180");
     ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, "Frequency is out of range.");
+    EXPECT_EQ(prompter.asked[0].text, "Frequency is out of range.\n136 - 174 MHz: 173.99500");
     EXPECT_EQ(prompter.asked[0].title, "ZQ-915");
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Exclamation);
     EXPECT_EQ(cell(1, ChannelGrid::kRxFreqCol), "173.99500");

@@ -166,7 +166,7 @@ TEST_F(CopyDialogTest, FrequencyCopyNormalisesWhatIsTyped)
     open(kCopyFrequency);
     retype("200");
     child<QPushButton>("cmdOK")->click();
-    ASSERT_EQ(prompter.texts(), QStringList{"Frequency is out of range."});
+    ASSERT_EQ(prompter.texts(), QStringList{"Frequency is out of range.\n136 - 174 MHz: 173.99500"});
     EXPECT_EQ(prompter.asked.front().title, "ZQ-915");
     EXPECT_EQ(dialog->destinationText(), "173.99500");
 

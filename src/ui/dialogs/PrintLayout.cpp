@@ -94,7 +94,7 @@ private:
         for (std::size_t first = 0; first < list.size(); first += kBlocksPerPage) {
             if (first > 0 && !m_surface.newPage()) return false;
             printPageHeader();
-            at(0, kTitleLine, QStringLiteral("Memory Channel"));
+            at(0, kTitleLine, QText(1301));
             const std::size_t last = std::min(list.size(), first + kBlocksPerPage);
             for (std::size_t i = first; i < last; ++i)
                 printChannelBlock(kFirstBlockLine + kBlockLines * int(i - first), list[i]);
@@ -200,11 +200,14 @@ private:
         return shortened(lo);
     }
 
+    // The ninth block's last line starts at 98 % of the height, so the page
+    // number sits on the bottom edge of the printable area: below that line's
+    // top and clear of its texts, never among a block's lines.
     void printFooter()
     {
         const QString text = QStringLiteral("- %1 -").arg(m_surface.pageNumber());
         m_surface.printText(Round((m_surface.width() - m_surface.textWidth(text)) / 2.0),
-                            Round(19.0 * m_surface.height() / 20), text);
+                            m_surface.height() - m_surface.textHeight(), text);
     }
 
     PrintSurface& m_surface;

@@ -29,7 +29,8 @@ struct PrintGrid {
 
 // Draws the chosen pages onto `surface` and ends the document: channel pages
 // (nine channels each, the texts the channel grid shows) and/or one page of
-// optional features, each with the page header and a "- N -" footer. Only
+// optional features, each with the page header and a "- N -" footer centred
+// on the bottom edge of the printable area. Only
 // channels 1..state.channelCount with a receive frequency in band are printed.
 // Nothing is drawn when neither item is chosen. `state` is not changed: the
 // display normalisation runs on a copy. Returns false when the surface reports

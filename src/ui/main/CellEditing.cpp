@@ -318,7 +318,10 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     const NormalizedFreq normal =
         NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
     if (normal.outOfRange)
-        ShowNotice(m_prompter, &m_dialogParent, QText(1229), ProductTitle(), Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, &m_dialogParent,
+                   QText(1229) + QLatin1Char('\n') +
+                       QString::fromStdString(OutOfRangeDetail(m_state.bandLowerMHz, m_state.bandUpperMHz, normal.text)),
+                   ProductTitle(), Prompter::Icon::Exclamation);
     const QString text = QString::fromStdString(normal.text);
     m_grid.setCellText(n, col, text);
     if (col == ChannelGrid::kTxFreqCol) {

@@ -185,7 +185,11 @@ void frmCopy::enterAction()
                 const NormalizedFreq normalized =
                     NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
                 if (normalized.outOfRange)
-                    ShowNotice(m_prompter, this, QText(1229), ProductTitle(), Prompter::Icon::Exclamation);
+                    ShowNotice(m_prompter, this,
+                               QText(1229) + QLatin1Char('\n') +
+                                   QString::fromStdString(OutOfRangeDetail(
+                                       m_state.bandLowerMHz, m_state.bandUpperMHz, normalized.text)),
+                               ProductTitle(), Prompter::Icon::Exclamation);
                 m_result = QString::fromStdString(normalized.text);
             }
             accept();

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,15 +81,11 @@ frmTest::frmTest(QWidget* parent) : QDialog(parent)
     top->addLayout(right, 1);
 
     applyTexts();
-}
-
-void frmTest::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    const auto closeOnExit = [this](QTreeWidgetItem* item) {
+        if (item->data(0, Qt::UserRole).toString() == QLatin1String("Q")) reject();
+    };
+    connect(TreeTest, &QTreeWidget::itemClicked, this, closeOnExit);
+    connect(TreeTest, &QTreeWidget::itemActivated, this, closeOnExit);
 }
 
 QGroupBox* frmTest::buildPanel(int panel)
@@ -103,6 +98,7 @@ QGroupBox* frmTest::buildPanel(int panel)
         Label1[k + i] = named(new QLabel(frame), indexed("Label1", k + i));
         Text1[k + i] = named(new QLineEdit(frame), indexed("Text1", k + i));
         Text1[k + i]->setMinimumWidth(90);
+        Text1[k + i]->setReadOnly(true);
         Option1[k + i] = named(new QRadioButton(frame), indexed("Option1", k + i));
         grid->addWidget(Label1[k + i], i, 0);
         grid->addWidget(Text1[k + i], i, 1);

@@ -5,7 +5,6 @@
 
 class QButtonGroup;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,9 +14,9 @@ class QTreeWidget;
 
 // The tuning window of the Program menu's test command. It only shows its
 // controls with texts fetched in the current language when it is built: it
-// talks to no radio, changes no data and reacts to no control. Title "Form1".
-// Only the close box closes it: Escape does nothing, as there is no visible
-// Cancel button.
+// talks to no radio and changes no data; its value boxes are read-only. Title
+// "Form1". The tree's "Exit" item (clicked or activated), Escape and the close
+// box close it.
 class frmTest final : public QDialog {
     Q_OBJECT
 
@@ -35,9 +34,6 @@ public:
     std::array<QLabel*, 3> Label2{};  // slider minimum, maximum, current value
     QSlider* Slider1;
     std::array<QPushButton*, 2> Command1{};  // both hidden
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QGroupBox* buildPanel(int panel);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,17 +87,24 @@ TEST(TuningWindow, OkAndCancelButtonsAreHidden)
     EXPECT_FALSE(window.Command1[1]->isVisible());
 }
 
-TEST(TuningWindow, OnlyTheCloseBoxClosesIt)
+TEST(TuningWindow, ExitItemEscapeAndCloseBoxCloseItAndValueBoxesAreReadOnly)
 {
     frmTest window;
+    for (QLineEdit* box : window.Text1) EXPECT_TRUE(box->isReadOnly());
     window.show();
+    QTreeWidgetItem* tuningNode = window.TreeTest->topLevelItem(0);
+    Q_EMIT window.TreeTest->itemActivated(tuningNode, 0);
+    EXPECT_TRUE(window.isVisible());
     QTreeWidgetItem* exitNode = window.TreeTest->topLevelItem(2);
-    window.TreeTest->setCurrentItem(exitNode);
     Q_EMIT window.TreeTest->itemActivated(exitNode, 0);
+    EXPECT_FALSE(window.isVisible());
+
+    window.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&window, &escape);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isVisible());
 
+    window.show();
     window.close();
     EXPECT_FALSE(window.isVisible());
 }

@@ -19,11 +19,13 @@ struct NormalizedFreq {
     bool outOfRange = false;  // caller shows "Frequency is out of range." before storing
 };
 // Typed text -> stored frequency text: range check, then snap to 5 / 6.25 kHz.
-[[nodiscard]] NormalizedFreq NormalizeFreq(std::string_view typed, std::int16_t lowerMHz, std::int16_t upperMHz);
+[[nodiscard]] NormalizedFreq NormalizeFreq(std::string_view typed, std::int16_t lowerMHz,
+                                           std::int16_t upperMHz);
 
 // The line that follows "Frequency is out of range.": the band's limits and
 // the value stored instead, "136 - 174 MHz: 173.99500".
-[[nodiscard]] std::string OutOfRangeDetail(std::int16_t lowerMHz, std::int16_t upperMHz, std::string_view stored);
+[[nodiscard]] std::string OutOfRangeDetail(std::int16_t lowerMHz, std::int16_t upperMHz,
+                                           std::string_view stored);
 
 // Writes the four bytes of `text` (a NormalizeFreq or FreqToText result).
 void StoreFreq(MemoryImage& image, int column, int baseRow, std::string_view text);

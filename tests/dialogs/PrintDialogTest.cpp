@@ -216,8 +216,8 @@ TEST_F(PrintDialog, PrintsToPdfAndCloses)
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_EQ(text.count(QChar('\f')), 3);  // two channel pages, one features page
     for (const char* expected :
-         {"ZQ-915 Radio Programming Information", "240 - 260 MHz", "Untitled", "Channel 1",
-          "Channel 10", "250.00000", "---------", "Optional Features", "Time Out Timer [s]"})
+         {"ZQ-915 Radio Programming Information", "240 - 260 MHz", "Untitled", "Channel 1", "Channel 10",
+          "250.00000", "---------", "Optional Features", "Time Out Timer [s]"})
         EXPECT_TRUE(text.contains(expected)) << expected;
     // The extractor may drop the narrow spaces of "- 3 -".
     EXPECT_TRUE(text.contains(QRegularExpression("- ?3 ?-\\s*\f$")));

@@ -118,7 +118,7 @@ TEST(PrintLayout, ChannelsInUseFillBlocksFromLineEleven)
     const auto* footer = p.find(1, "- 1 -");
     ASSERT_TRUE(footer);
     EXPECT_EQ(footer->x, (kW - 100) / 2);
-    EXPECT_EQ(footer->y, kH - 30);  // on the bottom edge, 10 pt = 30 units high
+    EXPECT_EQ(footer->y, kH - 30);       // on the bottom edge, 10 pt = 30 units high
     EXPECT_EQ(&p.drawn.back(), footer);  // after the page's other content
 }
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>

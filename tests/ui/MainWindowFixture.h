@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "core/AppState.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
 #include "support/ScriptedPrompter.h"
@@ -39,7 +40,11 @@ public:
 // A real, shown and active main window driven by key and mouse events.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void TearDown() override { SetLanguageIndex(0); }
+    void TearDown() override
+    {
+        SetLanguageIndex(0);
+        ApplyQtTranslations(0);
+    }
 
     void start(const std::string& lastFreq)
     {

@@ -4,13 +4,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
 #include "core/Layout.h"
+#include "platform/QtText.h"
 #include "ui/dialogs/frmAbout.h"
+#include "ui/main/ChannelShortcuts.h"
 #include "ui/main/DocumentState.h"
 
 namespace {
@@ -223,6 +226,74 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsMenusHeadersAndWordCells)
     prompter.dialogScripts.push_back(ChooseLanguage(1, "cmdOK"));
     window->findChild<QAction*>("mnuSetup_Lang")->trigger();
     EXPECT_EQ(grid().cellText(1, 6), "marker");
+}
+
+TEST_F(MainWindowTest, ChineseReachesQtsOwnDialogsAndEachLanguageIsListedInItsOwnWords)
+{
+    start("239");
+    QStringList listed;
+    const auto choose = [&listed](int index) {
+        return [&listed, index](QDialog& dialog) {
+            const auto* list = dialog.findChild<QComboBox*>("cboLang");
+            listed << list->itemText(0) << list->itemText(1);
+            return ChooseLanguage(index, "cmdOK")(dialog);
+        };
+    };
+    const auto yesButton = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text();
+    };
+    prompter.dialogScripts.push_back(choose(1));
+    window->findChild<QAction*>("mnuSetup_Lang")->trigger();
+    EXPECT_EQ(yesButton(), "是(&Y)");
+    prompter.dialogScripts.push_back(choose(0));
+    window->findChild<QAction*>("mnuSetup_Lang")->trigger();
+    EXPECT_EQ(yesButton(), "&Yes");
+    EXPECT_EQ(listed, QStringList({"English", "中文", "English", "中文"}));
+}
+
+TEST_F(MainWindowTest, FileCommandsHaveTheStandardKeysAndNoneTakesAChannelKey)
+{
+    start("239");
+    const std::pair<const char*, QKeySequence::StandardKey> keys[] = {
+        {"mnuFile_New", QKeySequence::New},
+        {"mnuFile_Open", QKeySequence::Open},
+        {"mnuFile_Save", QKeySequence::Save},
+        {"mnuFile_SaveAs", QKeySequence::SaveAs},
+        {"mnuFile_Print", QKeySequence::Print}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(window->findChild<QAction*>(name)->shortcuts(), QKeySequence::keyBindings(key)) << name;
+    EXPECT_FALSE(window->findChild<QAction*>("mnuFile_Save")->shortcut().isEmpty());
+    for (const QAction* action : window->findChildren<QAction*>())
+        for (const QKeySequence& sequence : action->shortcuts())
+            EXPECT_FALSE(ChannelShortcuts::commandFor(sequence[0].key(), sequence[0].keyboardModifiers()))
+                << sequence.toString().toStdString();
+
+    // A channel key still works while a cell is being edited.
+    enterFrequency(1, ChannelGrid::kRxFreqCol, "145");
+    enterFrequency(2, ChannelGrid::kRxFreqCol, "146");
+    clickCell(1, ChannelGrid::kRxFreqCol);
+    QTest::keyClick(&freqEditor(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(grid().cellText(1, ChannelGrid::kRxFreqCol), "146.00000");
+}
+
+TEST_F(MainWindowTest, AtTheMinimumSizeEveryColumnShowsItsWidestTextWhole)
+{
+    start("239");
+    for (const std::uint8_t language : {0, 1}) {
+        prompter.dialogScripts.push_back(ChooseLanguage(language, "cmdOK"));
+        window->findChild<QAction*>("mnuSetup_Lang")->trigger();
+        window->resize(window->minimumSize());
+        QTest::qWait(0);
+        const QString widest[] = {"128",       "436.12500", "436.12500", "D754N",     "D754N",    QText(1218),
+                                  QText(1221), QText(1215), QText(1500), QText(1101), QText(1226)};
+        for (int c = 0; c < ChannelGrid::kColumns; ++c) {
+            const int text = std::max(grid().fontMetrics().horizontalAdvance(widest[c]),
+                                      grid().horizontalHeader()->fontMetrics().horizontalAdvance(
+                                          grid().horizontalHeaderItem(c)->text()));
+            EXPECT_GT(grid().columnWidth(c), text + 8) << int(language) << " column " << c;
+        }
+    }
 }
 
 // ---- document state and closing ----

@@ -25,7 +25,8 @@ frmLanguage::frmLanguage(QWidget* parent)
     setWindowTitle(QText(1319));
 
     // Each language under its own name, so a wrong choice can be found again.
-    cboLang->addItems({QString::fromStdString(TextByNumber(1321)), QString::fromStdString(TextByNumber(2322))});
+    cboLang->addItems(
+        {QString::fromStdString(TextByNumber(1321)), QString::fromStdString(TextByNumber(2322))});
     cboLang->setCurrentIndex(LanguageIndex());
     lblLang->setBuddy(cboLang);
     cmdOK->setDefault(true);

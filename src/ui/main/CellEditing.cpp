@@ -320,7 +320,8 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     if (normal.outOfRange)
         ShowNotice(m_prompter, &m_dialogParent,
                    QText(1229) + QLatin1Char('\n') +
-                       QString::fromStdString(OutOfRangeDetail(m_state.bandLowerMHz, m_state.bandUpperMHz, normal.text)),
+                       QString::fromStdString(
+                           OutOfRangeDetail(m_state.bandLowerMHz, m_state.bandUpperMHz, normal.text)),
                    ProductTitle(), Prompter::Icon::Exclamation);
     const QString text = QString::fromStdString(normal.text);
     m_grid.setCellText(n, col, text);

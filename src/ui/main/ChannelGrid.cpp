@@ -1,5 +1,7 @@
 #include "ChannelGrid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -18,6 +20,17 @@ constexpr int kHeaderIds[ChannelGrid::kColumns] = {1239, 1200, 1202, 1211, 1212,
 
 // One unit for the number column, two for each data column.
 constexpr int kWidthUnits = 21;
+
+// The widest texts a column shows besides its heading: samples, and the ids
+// of its words in the current language.
+struct ColumnContents {
+    const char* sample;
+    int wordIds[3];
+};
+constexpr ColumnContents kContents[ChannelGrid::kColumns] = {
+    {"000", {}},        {"000.00000", {}},  {"000.00000", {}},       {"D000N", {1104}},
+    {"D000N", {1104}},  {"", {1217, 1218}}, {"", {1221, 1220}},      {"", {1214, 1215}},
+    {"", {1104, 1500}}, {"", {1101, 1100}}, {"", {1101, 1226, 1225}}};
 
 }  // namespace
 
@@ -97,6 +110,7 @@ void ChannelGrid::ApplyLanguage()
     QStringList texts;
     for (int id : kHeaderIds) texts << QText(id);
     setHorizontalHeaderLabels(texts);
+    applyColumnWidths();
 }
 
 QString ChannelGrid::cellText(int n, int col) const
@@ -125,16 +139,50 @@ void ChannelGrid::resizeEvent(QResizeEvent* event)
     Q_EMIT resized();
 }
 
+std::array<int, ChannelGrid::kColumns> ChannelGrid::columnNeeds() const
+{
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics headings = horizontalHeader()->fontMetrics();
+    const int padding = 2 * cells.horizontalAdvance(QLatin1Char('0'));
+    std::array<int, kColumns> need{};
+    for (int c = 0; c < kColumns; ++c) {
+        const QTableWidgetItem* heading = horizontalHeaderItem(c);
+        int widest = std::max(cells.horizontalAdvance(QLatin1String(kContents[c].sample)),
+                              headings.horizontalAdvance(heading ? heading->text() : QString()));
+        for (int id : kContents[c].wordIds)
+            if (id) widest = std::max(widest, cells.horizontalAdvance(QText(id)));
+        need[std::size_t(c)] = widest + padding;
+    }
+    return need;
+}
+
 void ChannelGrid::applyColumnWidths()
 {
+    // Frequencies must never be cut short: when the usual 1:2 shares are too
+    // narrow for them, they take their width first and the other columns
+    // share the rest. The minimum width lets every column's text fit.
+    const std::array<int, kColumns> need = columnNeeds();
+    int unitAtMinimum = need[0];
+    for (int c = kDecodeCol; c < kColumns; ++c)
+        unitAtMinimum = std::max(unitAtMinimum, (need[std::size_t(c)] + 1) / 2);
+    const int frequency = need[kRxFreqCol];
+    setMinimumWidth(2 * frequency + (kWidthUnits - 4) * unitAtMinimum + 2 * frameWidth() +
+                    verticalScrollBar()->sizeHint().width());
+
     // The viewport already excludes the vertical scroll bar when it is shown.
     const int width = viewport()->width();
-    const int unit = width / kWidthUnits;
-    int used = unit;
-    setColumnWidth(0, unit);
-    for (int c = 1; c < kColumns; ++c) {
+    int unit = width / kWidthUnits;
+    int frequencyWidth = 2 * unit;
+    if (frequencyWidth < frequency) {
+        frequencyWidth = frequency;
+        unit = std::max(0, width - 2 * frequency) / (kWidthUnits - 4);
+    }
+    int used = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        int w = c == 0 ? unit : 2 * unit;
+        if (c == kRxFreqCol || c == kTxFreqCol) w = frequencyWidth;
         // The last column takes the rounding remainder so the row ends flush.
-        const int w = c == kColumns - 1 ? width - used : 2 * unit;
+        if (c == kColumns - 1) w = width - used;
         setColumnWidth(c, w);
         used += w;
     }

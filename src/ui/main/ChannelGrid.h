@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QString>
 #include <QTableWidget>
 
@@ -51,6 +53,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Widths the heading and the widest possible text of each column need.
+    [[nodiscard]] std::array<int, kColumns> columnNeeds() const;
+    // Column widths for the viewport, and the grid's minimum width.
     void applyColumnWidths();
 
     AppState& m_state;

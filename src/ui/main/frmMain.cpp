@@ -87,7 +87,6 @@ void frmMain::buildWindow()
     layout->addWidget(fraMemChannel, 1);
     setCentralWidget(central);
 
-    setMinimumSize(880, 480);
     resize(1040, 720);
 }
 
@@ -143,6 +142,8 @@ void frmMain::ApplyLanguage()
     fraMemChannel->setTitle(QText(1301));
     msgMemChannel->ApplyLanguage();
     m_cellEditing->ApplyLanguage();
+    // No narrower than the grid with every column's text whole, in this language.
+    setMinimumSize(QSize(880, 480).expandedTo(minimumSizeHint()));
 }
 
 void frmMain::RefreshTitle() { setWindowTitle(QString::fromStdString(BuildTitle(m_state.documentPath))); }

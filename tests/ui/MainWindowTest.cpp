@@ -261,9 +261,12 @@ TEST_F(MainWindowTest, FileCommandsHaveTheStandardKeysAndNoneTakesAChannelKey)
         {"mnuFile_Save", QKeySequence::Save},
         {"mnuFile_SaveAs", QKeySequence::SaveAs},
         {"mnuFile_Print", QKeySequence::Print}};
-    for (const auto& [name, key] : keys)
-        EXPECT_EQ(window->findChild<QAction*>(name)->shortcuts(), QKeySequence::keyBindings(key)) << name;
-    EXPECT_FALSE(window->findChild<QAction*>("mnuFile_Save")->shortcut().isEmpty());
+    for (const auto& [name, key] : keys) {
+        const QAction* action = window->findChild<QAction*>(name);
+        EXPECT_FALSE(action->shortcut().isEmpty()) << name;
+        if (!QKeySequence::keyBindings(key).isEmpty())
+            EXPECT_EQ(action->shortcuts(), QKeySequence::keyBindings(key)) << name;
+    }
     for (const QAction* action : window->findChildren<QAction*>())
         for (const QKeySequence& sequence : action->shortcuts())
             EXPECT_FALSE(ChannelShortcuts::commandFor(sequence[0].key(), sequence[0].keyboardModifiers()))

@@ -52,7 +52,9 @@ MainMenus::MainMenus(QMainWindow& window)
     addEntry(file, "mnuFile_New", 1001, QKeySequence::New);
     addEntry(file, "mnuFile_Open", 1002, QKeySequence::Open);
     addEntry(file, "mnuFile_Save", 1003, QKeySequence::Save);
-    addEntry(file, "mnuFile_SaveAs", 1004, QKeySequence::SaveAs);
+    QAction* saveAs = addEntry(file, "mnuFile_SaveAs", 1004, QKeySequence::SaveAs);
+    // Some desktops bind no Save As key: then the one most others use.
+    if (saveAs->shortcuts().isEmpty()) saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addSeparator(file, "mnuFile_Bar1");
     addEntry(file, "mnuFile_Print", 1005, QKeySequence::Print);
     addSeparator(file, "mnuFile_Bar2");

@@ -264,8 +264,9 @@ TEST_F(MainWindowTest, FileCommandsHaveTheStandardKeysAndNoneTakesAChannelKey)
     for (const auto& [name, key] : keys) {
         const QAction* action = window->findChild<QAction*>(name);
         EXPECT_FALSE(action->shortcut().isEmpty()) << name;
-        if (!QKeySequence::keyBindings(key).isEmpty())
+        if (!QKeySequence::keyBindings(key).isEmpty()) {
             EXPECT_EQ(action->shortcuts(), QKeySequence::keyBindings(key)) << name;
+        }
     }
     for (const QAction* action : window->findChildren<QAction*>())
         for (const QKeySequence& sequence : action->shortcuts())

@@ -81,7 +81,13 @@ QString QtPrompter::openFileName(QWidget* parent, const QString& filter)
 
 QString QtPrompter::saveFileName(QWidget* parent, const QString& filter, const QString& proposedName)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), proposedName, QtFileFilter(filter));
+    QFileDialog dialog(parent, QString(), proposedName, QtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // "*.dat" -> "dat": the dialog adds it to a typed name without a suffix
+    // before it asks about replacing a file.
+    dialog.setDefaultSuffix(filter.section(QLatin1Char('.'), -1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 int QtPrompter::exec(QDialog& dialog) { return dialog.exec(); }

@@ -161,6 +161,14 @@ constexpr Entry kTable[] = {
     {1654, "Max", "最大"},
     {1655, "Current Value", "当前值"},
     {1700, "Other port:", "其他端口："},
+    {1710, "Cannot save %1.", "无法保存 %1。"},
+    {1711, "Cannot open %1.", "无法打开 %1。"},
+    {1712, "It is not an ordinary file (a folder, device or pipe).",
+     "它不是普通文件（文件夹、设备或管道）。"},
+    {1713, "The file was not written completely.", "文件未完整写入。"},
+    {1714, "%1 has been changed by another program since it was opened or saved here. Overwrite it?",
+     "%1 在此打开或保存之后已被其他程序修改。是否覆盖？"},
+    {1715, "%1 already exists. Do you want to replace it?", "%1 已存在。是否替换？"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -1,4 +1,10 @@
 #include "ToolRun.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <QDir>
+
 #include "core/AppState.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
@@ -78,6 +84,8 @@ TEST_P(CliBadInput, FailsWithOneLine)
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("not radio data\n");
     text.close();
+    const QString fifo = path("x.fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QStringList args;
     for (const QString& arg : GetParam().args) args << QString(arg).replace("DIR", m_dir.path());
     const ToolRun run = RunCli(args);
@@ -86,6 +94,7 @@ TEST_P(CliBadInput, FailsWithOneLine)
     EXPECT_TRUE(run.err.startsWith("zq915-cli: ")) << run.err.toStdString();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(GetParam().mentions)) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the pipe is still a pipe";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,7 +109,48 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRun{"UnknownOption", {"dump", "--verbose", "DIR/x.dat"}, "unknown option --verbose"},
                     BadRun{"NoFile", {"new"}, "FILE.dat"}, BadRun{"TwoFiles", {"dump", "a", "b"}, "FILE.dat"},
                     BadRun{"UnwritableFolder", {"new", "DIR/no/such/x.dat"}, "cannot write"},
+                    BadRun{"PipeAsFile", {"dump", "DIR/x.fifo"}, "not an ordinary file"},
+                    BadRun{"DeviceAsFile", {"dump", "/dev/zero"}, "not an ordinary file"},
+                    BadRun{"PipeAsTarget", {"new", "DIR/x.fifo"}, "not an ordinary file"},
+                    // Checked before the port: no radio is read for nothing.
+                    BadRun{"ReadIntoAPipe", {"read", "COM9", "DIR/x.fifo"}, "not an ordinary file"},
                     BadRun{"UnknownCommand", {"frobnicate"}, "unknown command frobnicate"}),
     [](const testing::TestParamInfo<BadRun>& info) { return info.param.name; });
+
+TEST_F(Cli, SaveStoppedByAFileSizeLimitKeepsTheOldFileAndFails)
+{
+    const QString file = path("doc.dat");
+    ASSERT_EQ(RunCli({"new", file}).status, 0);
+    const auto contents = [&file] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray old = contents();
+    ASSERT_FALSE(old.isEmpty());
+    QProcess process;
+    // As on a full disk, the bytes never reach the file.
+    process.setChildProcessModifier([] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit none{0, 0};
+        setrlimit(RLIMIT_FSIZE, &none);
+    });
+    process.start(CliPath(), {"new", "--band", "241", file});
+    ASSERT_TRUE(process.waitForFinished(15000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("cannot write"));
+    EXPECT_EQ(contents(), old);
+}
+
+TEST_F(Cli, FileNamesGetTheDataSuffixAndAreNeverMangled)
+{
+    EXPECT_EQ(RunCli({"new", path("work1")}).status, 0);
+    // Qt cannot carry a name that is not UTF-8: refused, not written under another name.
+    QProcess shell;
+    shell.setWorkingDirectory(m_dir.path());
+    shell.start("/bin/sh", {"-c", R"sh(exec "$0" new "$(printf 'caf\351.dat')")sh", CliPath()});
+    ASSERT_TRUE(shell.waitForFinished(15000));
+        EXPECT_EQ(shell.exitCode(), 1);
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"work1.dat"});
+}
 
 }  // namespace

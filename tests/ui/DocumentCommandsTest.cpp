@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -151,6 +152,7 @@ TEST_F(DocumentCommandsTest, SaveFailureReportsTheSystemErrorAndKeepsTheDocument
 
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_FALSE(prompter.asked[0].text.isEmpty());
+    EXPECT_TRUE(prompter.asked[0].text.startsWith("Cannot save " + unwritable + ".\n"));
     EXPECT_EQ(prompter.asked[0].title.toStdString(), "ZQ-915");
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Exclamation);
     EXPECT_TRUE(IsModified(state));
@@ -289,7 +291,7 @@ QByteArray WrongSignatureFile()
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RejectedFile,
-                         ::testing::Values(RejectedCase{"Empty", QByteArray(), false},
+                         ::testing::Values(RejectedCase{"Empty", QByteArray(), true},
                                            RejectedCase{"Text", QByteArrayLiteral("hello, radio\n"), true},
                                            RejectedCase{"PlainUnencodedImage", PlainImageFile(), true},
                                            RejectedCase{"WrongSignature", WrongSignatureFile(), true}),
@@ -331,6 +333,70 @@ TEST_F(DocumentCommandsTest, DragOfSeveralFilesOrNonFilesIsRefused)
         QCoreApplication::sendEvent(window.get(), &enter);
         EXPECT_FALSE(enter.isAccepted());
     }
+}
+
+TEST_F(DocumentCommandsTest, FilesThatAreNoDataFilesOrMissingSaySoAndChangeNothing)
+{
+    const QString pipe = path(QStringLiteral("pipe.dat"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString missing = path(QStringLiteral("missing.dat"));
+    for (const QString& file : {pipe, QStringLiteral("/dev/zero"), path("."), missing}) {
+        prompter.asked.clear();
+        window->documentCommands().OpenPath(file);
+        ASSERT_EQ(prompter.asked.size(), 1u) << file.toStdString();
+        EXPECT_EQ(prompter.asked[0].text, file == missing
+                                              ? "Cannot open " + missing + ".\nNo such file or directory"
+                                              : QStringLiteral("Incorrect File Type."));
+    }
+    EXPECT_EQ(state.documentPath, "Untitled");
+}
+
+TEST_F(DocumentCommandsTest, SaveAsAddsTheSuffixAndNeverReplacesAPipe)
+{
+    MakeUnsavedChanges();
+    const QString pipe = path(QStringLiteral("x.fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    prompter.fileNames = {pipe, path(QStringLiteral("work1")), path(QStringLiteral("work1"))};
+    trigger("mnuFile_SaveAs");
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_TRUE(IsModified(state));
+    trigger("mnuFile_SaveAs");
+    EXPECT_EQ(ReadDataFile(path(QStringLiteral("work1.dat"))), state.memoryImage);
+    // The dialog asked about "work1", not about the file now written.
+    prompter.answers = {Button::No};
+    trigger("mnuFile_SaveAs");
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_TRUE(prompter.asked[0].text.startsWith("Cannot save " + pipe + ".\n"));
+    EXPECT_EQ(prompter.asked[1].text,
+              path(QStringLiteral("work1.dat")) + " already exists. Do you want to replace it?");
+    EXPECT_EQ(prompter.asked[1].defaultButton, Button::No);
+}
+
+TEST_F(DocumentCommandsTest, FileChangedByAnotherProgramIsOverwrittenOnlyWhenConfirmed)
+{
+    const QString file = WriteDataFile(QStringLiteral("a.dat"), SampleImage());
+    window->documentCommands().OpenPath(file);
+    WriteRaw(QStringLiteral("a.dat"), "saved by another program");
+    MakeUnsavedChanges();
+    prompter.answers = {Button::No, Button::Yes};
+    EXPECT_FALSE(window->documentCommands().Save());
+    EXPECT_FALSE(ReadDataFile(file).has_value());
+    EXPECT_TRUE(window->documentCommands().Save());
+    EXPECT_EQ(ReadDataFile(file), state.memoryImage);
+    EditChannel(3, "250.00000");
+    EXPECT_TRUE(window->documentCommands().Save()) << "our own save is no change by another program";
+    ASSERT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked[0].defaultButton, Button::No);
+}
+
+TEST_F(DocumentCommandsTest, OpenStopsWhenTheSaveFirstFails)
+{
+    MakeUnsavedChanges();
+    prompter.answers = {Button::Yes};
+    prompter.fileNames = {path(QStringLiteral("missing-folder/x.dat"))};
+    trigger("mnuFile_Open");
+    EXPECT_EQ(prompter.fileDialogs.size(), 1u) << "no Open dialog after the failed Save As";
+    EXPECT_TRUE(IsModified(state));
 }
 
 }  // namespace

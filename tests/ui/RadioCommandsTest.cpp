@@ -7,6 +7,7 @@
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
 #include "ui/main/CellEditing.h"
+#include "ui/main/DocumentCommands.h"
 #include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
 #include "ui/main/MainMenus.h"
@@ -55,15 +56,16 @@ TEST_F(RadioCommandsTest, CompletedReadReplacesTheDocumentAndCountsAsSaved)
     LoadRadio(radioImage);
     EditChannel(5, "241.00000");
 
-    prompter.answers = {Button::Ok};
+    prompter.answers = {Button::No, Button::Ok};  // do not save first; go ahead
     RunTransferWindow();
     trigger("mnuProgram_Read");
 
-    ASSERT_GE(prompter.asked.size(), 2u);
-    EXPECT_EQ(prompter.asked[0].text.toStdString(), "Read data from radio.\r\nDo you wish to continue?");
-    EXPECT_EQ(prompter.asked[0].title.toStdString(), "ZQ-915");
-    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Question);
-    EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::OkCancel);
+    ASSERT_GE(prompter.asked.size(), 3u);
+    EXPECT_EQ(prompter.asked[0].text.toStdString(), "File has been modified, save it now?");
+    EXPECT_EQ(prompter.asked[1].text.toStdString(), "Read data from radio.\r\nDo you wish to continue?");
+    EXPECT_EQ(prompter.asked[1].title.toStdString(), "ZQ-915");
+    EXPECT_EQ(prompter.asked[1].icon, Prompter::Icon::Question);
+    EXPECT_EQ(prompter.asked[1].buttons, Prompter::Buttons::OkCancel);
     EXPECT_EQ(prompter.asked.back().text.toStdString(), "Reading completed!");
     EXPECT_EQ(prompter.dialogsShown, std::vector<QString>{QStringLiteral("frmClone")});
     EXPECT_EQ(state.transferMode, 0);
@@ -108,14 +110,29 @@ TEST_F(RadioCommandsTest, IncompleteReadLeavesTheDocumentAndItsUnsavedChanges)
     EditChannel(1, "241.00000");
     const MemoryImage before = state.memoryImage;
 
-    prompter.answers = {Button::Ok, Button::Cancel};  // go ahead; Cancel at "Check Connection"
+    // Do not save first; go ahead; Cancel at "Check Connection".
+    prompter.answers = {Button::No, Button::Ok, Button::Cancel};
     RunTransferWindow();
     window->radioCommands().Read();
 
-    EXPECT_EQ(Texts()[1], "Check Connection. Retry or Cancel?");
+    EXPECT_EQ(Texts()[2], "Check Connection. Retry or Cancel?");
     EXPECT_EQ(state.memoryImage, before);
     EXPECT_TRUE(IsModified(state));
     EXPECT_EQ(grid().cellText(1, ChannelGrid::kRxFreqCol), "241.00000");
+}
+
+TEST_F(RadioCommandsTest, ReadAfterOpenAsksToSaveFirstAndLeavesAnUntitledDocument)
+{
+    window->documentCommands().OpenPath(WriteDataFile(QStringLiteral("work1.dat"), freshImage));
+    EditChannel(1, "241.00000");
+    prompter.answers = {Button::Cancel};
+    window->radioCommands().Read();
+    EXPECT_EQ(prompter.asked.size(), 1u) << "Cancel ends the command before its own question";
+
+    prompter.answers = {Button::No, Button::Ok};
+    RunTransferWindow();
+    window->radioCommands().Read();
+    EXPECT_EQ(state.documentPath, "Untitled") << "Save must not overwrite work1.dat with the radio unasked";
 }
 
 TEST_F(RadioCommandsTest, CompletedWriteSendsTheDocumentAndTakesNoSnapshot)

@@ -4,10 +4,11 @@
 #include <charconv>
 #include <iostream>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 
-#include "files/DataFile.h"
+#include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 
 int CliFail(std::string_view message)
@@ -15,6 +16,21 @@ int CliFail(std::string_view message)
     std::cerr << "zq915-cli: " << message << '\n';
     return kCliFailed;
 }
+
+namespace {
+
+std::optional<QString> FileArgument(const std::string& arg)
+{
+    // Qt holds file names as Unicode; a name that does not survive the trip
+    // would open, create or report some other file.
+    const QByteArray native = QByteArray::fromStdString(arg);
+    QString name = QFile::decodeName(native);
+    if (QFile::encodeName(name) == native) return name;
+    CliFail(arg + ": file name is not valid in this system's encoding");
+    return std::nullopt;
+}
+
+}  // namespace
 
 ParsedArgs ParseCliArgs(const CliArgs& args, const std::vector<std::string_view>& known)
 {
@@ -50,23 +66,39 @@ std::optional<int> ParseCode(std::string_view text, int low, int high)
 
 std::optional<MemoryImage> LoadDataFile(const std::string& path)
 {
-    const QString file = QString::fromLocal8Bit(path);
-    const std::optional<QByteArray> bytes = filestore::readAll(file);
-    if (!bytes) {
-        CliFail(QFileInfo::exists(file) ? "cannot read " + path : path + ": no such file");
-        return std::nullopt;
+    const std::optional<QString> file = FileArgument(path);
+    if (!file) return std::nullopt;
+    const LoadedDataFile loaded = LoadDataFileFrom(*file);
+    if (loaded.image) return loaded.image;
+    const QString refused = filestore::refusedTarget(*file);
+    if (!refused.isEmpty()) {
+        CliFail("cannot read " + path + ": " + refused.toStdString());
+    } else if (loaded.error.isEmpty()) {
+        CliFail(path + ": not a ZQ-915 data file");
+    } else {
+        CliFail(QFileInfo::exists(*file) ? "cannot read " + path + ": " + loaded.error.toStdString()
+                                         : path + ": no such file");
     }
-    std::optional<MemoryImage> image = DecodeDataFile(ByteBuffer(bytes->begin(), bytes->end()));
-    if (!image) CliFail(path + ": not a ZQ-915 data file");
-    return image;
+    return std::nullopt;
+}
+
+std::optional<std::string> OutputFile(const std::string& path)
+{
+    const std::optional<QString> file = FileArgument(path);
+    if (!file) return std::nullopt;
+    const QString name = filestore::withSuffix(*file, QStringLiteral("dat"));
+    const std::string output = QFile::encodeName(name).toStdString();
+    const QString refused = filestore::refusedTarget(name);
+    if (refused.isEmpty()) return output;
+    CliFail("cannot write " + output + ": " + refused.toStdString());
+    return std::nullopt;
 }
 
 bool SaveDataFile(const std::string& path, const MemoryImage& image)
 {
-    const ByteBuffer bytes = EncodeDataFile(image);
-    const QString error = filestore::writeAtomically(
-        QString::fromLocal8Bit(path),
-        QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    const std::optional<QString> file = FileArgument(path);
+    if (!file) return false;
+    const QString error = SaveDataFileTo(*file, image);
     if (error.isEmpty()) return true;
     CliFail("cannot write " + path + ": " + error.toStdString());
     return false;

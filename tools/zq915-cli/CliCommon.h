@@ -36,7 +36,14 @@ struct ParsedArgs {
 // A whole decimal number in [low, high]; nullopt otherwise.
 [[nodiscard]] std::optional<int> ParseCode(std::string_view text, int low, int high);
 
+// File name arguments are bytes in this system's encoding; one that Qt
+// cannot carry through unchanged is refused with a message.
+
 // Reads and decodes a data file; on failure prints the reason and returns nullopt.
 [[nodiscard]] std::optional<MemoryImage> LoadDataFile(const std::string& path);
+// The file to write for `path`: ".dat" added to a name without a suffix.
+// Reported nullopt when the name exists and is not a regular file, so a
+// command can check it before any work.
+[[nodiscard]] std::optional<std::string> OutputFile(const std::string& path);
 // Encodes and writes atomically; on failure prints the reason and returns false.
 [[nodiscard]] bool SaveDataFile(const std::string& path, const MemoryImage& image);

@@ -11,6 +11,8 @@ int RunNew(const CliArgs& args)
     const ParsedArgs parsed = ParseCliArgs(args, {"--band", "--model"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 1) return CliFail("new needs exactly one FILE.dat");
+    const std::optional<std::string> output = OutputFile(parsed.positional.front());
+    if (!output) return kCliFailed;
 
     int band = kDefaultBandCode;
     int model = kDefaultModelCode;
@@ -30,5 +32,5 @@ int RunNew(const CliArgs& args)
     state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, static_cast<std::uint8_t>(band));
     state.memoryImage.set(layout::kModelRow, layout::kRadioColumn, static_cast<std::uint8_t>(model));
     ResetImage(state);
-    return SaveDataFile(parsed.positional.front(), state.memoryImage) ? kCliOk : kCliFailed;
+    return SaveDataFile(*output, state.memoryImage) ? kCliOk : kCliFailed;
 }

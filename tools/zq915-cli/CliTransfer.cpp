@@ -101,6 +101,9 @@ int RunRead(const CliArgs& args)
     const ParsedArgs parsed = ParseCliArgs(args, {"--ident"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
+    // Before the radio is read: a refused output would throw that work away.
+    const std::optional<std::string> output = OutputFile(parsed.positional[1]);
+    if (!output) return kCliFailed;
 
     MemoryImage start = NewDocumentImage();
     for (const auto& [name, value] : parsed.options) {
@@ -111,7 +114,7 @@ int RunRead(const CliArgs& args)
 
     const TransferResult result = Transfer(parsed.positional[0], CloneSession::Direction::Read, start);
     if (!result.ok) return CliFail(result.message);
-    if (!SaveDataFile(parsed.positional[1], result.image)) return kCliFailed;
+    if (!SaveDataFile(*output, result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
     return kCliOk;
 }

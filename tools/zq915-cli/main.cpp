@@ -10,6 +10,7 @@ namespace {
 const CliCommand kCommands[] = {
     {"new", RunNew, "new [--band CODE] [--model CODE] FILE.dat",
      "  Writes a new document: every channel empty, the radio-wide defaults.\n"
+     "  \".dat\" is added to a file name without a suffix.\n"
      "  --band CODE   238..248 (default 240):\n"
      "                238  67-72 MHz   239 136-174   240 240-260   241 350-390\n"
      "                242 400-430      243 430-450   244 450-470   245 470-490\n"
@@ -23,8 +24,9 @@ const CliCommand kCommands[] = {
      "  are left out, as the program would erase them.\n"},
     {"read", RunRead, "read PORT FILE.dat [--ident FROM.dat]",
      "  Reads the radio on PORT (COM1..COM4 or a device path) and writes FILE.dat\n"
-     "  only after a complete read. The radio must identify itself as the document\n"
-     "  FROM.dat does (default: a new document, which expects eight FF bytes).\n"
+     "  (\".dat\" added as for new) only after a complete read. The radio must\n"
+     "  identify itself as the document FROM.dat does (default: a new document,\n"
+     "  which expects eight FF bytes).\n"
      "  Progress goes to stderr; there is no retry.\n"},
     {"write", RunWrite, "write PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"

@@ -1,5 +1,6 @@
 #include "DocumentCommands.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -10,8 +11,8 @@
 #include "ChannelGrid.h"
 #include "DocumentRefresh.h"
 #include "DocumentState.h"
-#include "files/DataFile.h"
 #include "frmMain.h"
+#include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
@@ -19,9 +20,7 @@
 namespace {
 
 const QString kProposedName = QStringLiteral("Untitled.dat");
-// A data file is a few kilobytes; anything far larger is not one, and is not
-// read into memory just to find that out.
-constexpr qint64 kMaxDataFileBytes = 1 << 20;
+const QString kDataSuffix = QStringLiteral("dat");
 
 // The one local file of a drag, or empty for anything else.
 QString DroppedFile(const QMimeData* data)
@@ -29,6 +28,14 @@ QString DroppedFile(const QMimeData* data)
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().constFirst();
     return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+// Question `textId` about the file at `path`; No is the default.
+bool ConfirmOverwrite(Prompter& prompter, QWidget* parent, int textId, const QString& path)
+{
+    return prompter.message(parent, QText(textId).arg(QDir::toNativeSeparators(path)), ProductTitle(),
+                            Prompter::Icon::Exclamation, Prompter::Buttons::YesNo,
+                            Prompter::Button::No) == Prompter::Button::Yes;
 }
 
 }  // namespace
@@ -66,21 +73,9 @@ void DocumentCommands::OpenPath(const QString& path)
     load(path);
 }
 
-bool DocumentCommands::Save()
-{
-    if (m_state.documentPath == kUntitled) return SaveAs();
-    return saveTo(QString::fromStdString(m_state.documentPath));
-}
+bool DocumentCommands::Save() { return save() == SaveOutcome::Saved; }
 
-bool DocumentCommands::SaveAs()
-{
-    m_window.EndCellEdit();
-    const QString proposed =
-        m_state.documentPath == kUntitled ? kProposedName : QString::fromStdString(m_state.documentPath);
-    const QString path = m_prompter.saveFileName(&m_window, QText(1109), proposed);
-    if (path.isEmpty()) return false;
-    return saveTo(path);
-}
+bool DocumentCommands::SaveAs() { return saveAs() == SaveOutcome::Saved; }
 
 bool DocumentCommands::settleUnsavedChanges()
 {
@@ -89,50 +84,82 @@ bool DocumentCommands::settleUnsavedChanges()
         m_prompter.message(&m_window, QText(1110), ProductTitle(), Prompter::Icon::Exclamation,
                            Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
     if (answer == Prompter::Button::Cancel) return false;
-    // Whether or not the save happens (its dialog may be cancelled), the user
-    // goes on to choose the file to open and can still cancel there.
-    if (answer == Prompter::Button::Yes) Save();
-    return true;
+    // A cancelled Save As dialog goes on: the user can still cancel the next
+    // step. A save that failed stops, or the work would be thrown away.
+    return answer != Prompter::Button::Yes || save() != SaveOutcome::Failed;
+}
+
+DocumentCommands::SaveOutcome DocumentCommands::save()
+{
+    if (m_state.documentPath == kUntitled) return saveAs();
+    return saveTo(QString::fromStdString(m_state.documentPath));
+}
+
+DocumentCommands::SaveOutcome DocumentCommands::saveAs()
+{
+    m_window.EndCellEdit();
+    const QString proposed =
+        m_state.documentPath == kUntitled ? kProposedName : QString::fromStdString(m_state.documentPath);
+    const QString chosen = m_prompter.saveFileName(&m_window, QText(1109), proposed);
+    if (chosen.isEmpty()) return SaveOutcome::Cancelled;
+    // Without the suffix the Open dialog's filter would never show the file again.
+    const QString path = filestore::withSuffix(chosen, kDataSuffix);
+    if (path != chosen && QFileInfo::exists(path) && !ConfirmOverwrite(m_prompter, &m_window, 1715, path))
+        return SaveOutcome::Failed;
+    return saveTo(path);
+}
+
+bool DocumentCommands::overwriteAllowed(const QString& path)
+{
+    if (path != m_seenPath) return true;
+    const filestore::Stamp now = filestore::stampOf(path);
+    return now.size < 0 || now == m_seenStamp || ConfirmOverwrite(m_prompter, &m_window, 1714, path);
+}
+
+DocumentCommands::SaveOutcome DocumentCommands::saveTo(const QString& path)
+{
+    if (!overwriteAllowed(path)) return SaveOutcome::Failed;
+    const QString error = SaveDataFileTo(path, m_state.memoryImage);
+    if (!error.isEmpty()) {
+        ShowNotice(m_prompter, &m_window, QText(1710).arg(QDir::toNativeSeparators(path)) + '\n' + error,
+                   ProductTitle(), Prompter::Icon::Exclamation);
+        return SaveOutcome::Failed;
+    }
+    m_seenPath = path;
+    m_seenStamp = filestore::stampOf(path);
+    // The path changes only with a file actually written, so the title and a
+    // later Save never name a file that does not hold the document.
+    m_state.documentPath = path.toStdString();
+    m_window.RefreshTitle();
+    TakeSnapshot(m_state);
+    return SaveOutcome::Saved;
 }
 
 void DocumentCommands::load(const QString& path)
 {
-    std::optional<MemoryImage> image;
-    if (QFileInfo(path).size() <= kMaxDataFileBytes) {
-        const std::optional<QByteArray> bytes = filestore::readAll(path);
-        if (!bytes || bytes->isEmpty()) return;
-        image = DecodeDataFile(ByteBuffer(bytes->begin(), bytes->end()));
-    }
-    if (!image) {
-        ShowNotice(m_prompter, &m_window, QText(1112), QText(1113), Prompter::Icon::Critical);
+    // Seen before reading: a change in between makes a later save ask, not overwrite.
+    const filestore::Stamp stamp = filestore::stampOf(path);
+    const LoadedDataFile loaded = LoadDataFileFrom(path);
+    if (!loaded.image) {
+        if (loaded.error.isEmpty()) {
+            ShowNotice(m_prompter, &m_window, QText(1112), QText(1113), Prompter::Icon::Critical);
+        } else {
+            ShowNotice(m_prompter, &m_window,
+                       QText(1711).arg(QDir::toNativeSeparators(path)) + '\n' + loaded.error, QText(1113),
+                       Prompter::Icon::Critical);
+        }
         return;
     }
-    m_state.memoryImage = *image;
+    m_state.memoryImage = *loaded.image;
     RefreshFromImage(m_window, m_state);
     m_window.grid().makeCurrent(1, ChannelGrid::kRxFreqCol);
     m_window.grid().setFocus();
     // Taken after drawing, so channels erased as out of band count as saved.
     TakeSnapshot(m_state);
     m_state.documentPath = path.toStdString();
+    m_seenPath = path;
+    m_seenStamp = stamp;
     m_window.RefreshTitle();
-}
-
-bool DocumentCommands::saveTo(const QString& path)
-{
-    const ByteBuffer encoded = EncodeDataFile(m_state.memoryImage);
-    const QString error = filestore::writeAtomically(
-        path,
-        QByteArray(reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size())));
-    if (!error.isEmpty()) {
-        ShowNotice(m_prompter, &m_window, error, ProductTitle(), Prompter::Icon::Exclamation);
-        return false;
-    }
-    // The path changes only with a file actually written, so the title and a
-    // later Save never name a file that does not hold the document.
-    m_state.documentPath = path.toStdString();
-    m_window.RefreshTitle();
-    TakeSnapshot(m_state);
-    return true;
 }
 
 bool DocumentCommands::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/AppState.h"
+#include "platform/FileStore.h"
 
 class Prompter;
 class frmMain;
@@ -11,7 +12,9 @@ class frmMain;
 // The File menu's document commands and opening a file handed to the program
 // (its argument, a file dropped on the main window). Every message box and
 // file dialog goes through the Prompter. A file that is not a data file, or a
-// failed save, leaves the document exactly as it was.
+// failed save, leaves the document exactly as it was; a failed save leaves the
+// file as it was too. Saving over a file that another program has changed
+// since it was opened or saved here asks first.
 class DocumentCommands final : public QObject {
     Q_OBJECT
 public:
@@ -26,21 +29,34 @@ public:
     // Save As for an untitled document; otherwise writes at once, leaving an
     // open cell edit alone. True when the file was written.
     bool Save();
-    // File dialog proposing "Untitled.dat" or the current path; true when written.
+    // File dialog proposing "Untitled.dat" or the current path; ".dat" is
+    // added to a name without a suffix. True when written.
     bool SaveAs();
     // Open without its dialog: the unsaved-changes question, then loading `path`.
     void OpenPath(const QString& path);
+
+    // With unsaved changes, "File has been modified, save it now?": Yes saves
+    // (a cancelled Save As dialog goes on), No goes on. False when the user
+    // cancelled or the save failed: the caller stops.
+    bool settleUnsavedChanges();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // False when the user cancelled at the unsaved-changes question.
-    bool settleUnsavedChanges();
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
+    SaveOutcome save();
+    SaveOutcome saveAs();
+    SaveOutcome saveTo(const QString& path);
+    // False when the user declined to overwrite a file changed by another program.
+    bool overwriteAllowed(const QString& path);
     void load(const QString& path);
-    bool saveTo(const QString& path);
 
     AppState& m_state;
     Prompter& m_prompter;
     frmMain& m_window;
+    // The file as it was when this program last opened or wrote it.
+    QString m_seenPath;
+    filestore::Stamp m_seenStamp;
 };

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "ChannelGrid.h"
+#include "DocumentCommands.h"
 #include "DocumentRefresh.h"
 #include "DocumentState.h"
 #include "frmMain.h"
@@ -32,11 +33,15 @@ RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& windo
 void RadioCommands::Read()
 {
     m_window.EndCellEdit();
-    if (!probePort() || !confirm(1601)) return;
+    if (!probePort() || !m_window.documentCommands().settleUnsavedChanges() || !confirm(1601)) return;
     m_state.transferMode = kRead;
     const bool completed = transfer();
     m_window.grid().setFocus();
-    if (completed) TakeSnapshot(m_state);
+    if (completed) {
+        TakeSnapshot(m_state);
+        // The radio's memory is not the opened file: Save must not overwrite it unasked.
+        m_state.documentPath = kUntitled;
+    }
     m_window.RefreshTitle();
 }
 

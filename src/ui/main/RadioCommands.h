@@ -26,9 +26,10 @@ public:
 
     void setPortFactory(PortFactory makePort) { m_makePort = std::move(makePort); }
 
+    // Unsaved changes get Open's save-first question before the read's own.
     // A completed read replaces the document: the window is refreshed from
     // the new image before "Reading completed!", then the grid gets the focus
-    // and the document counts as saved. A read that does not complete leaves
+    // and the document is an untitled one without unsaved changes. A read that does not complete leaves
     // the document, and whether it has unsaved changes, as it was.
     void Read();
     void Write();

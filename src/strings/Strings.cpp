@@ -161,6 +161,8 @@ constexpr Entry kTable[] = {
     {1654, "Max", "最大"},
     {1655, "Current Value", "当前值"},
     {1700, "Other port:", "其他端口："},
+    {1790, "Demo radio (simulated)", "演示电台（模拟）"},
+    {1791, "Demo radio (simulated): no real radio is involved.", "演示电台（模拟）：不涉及真实电台。"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -4,6 +4,7 @@
 
 #include "core/BandTable.h"
 #include "core/ChannelView.h"
+#include "core/Layout.h"
 #include "core/OptionalFeatures.h"
 #include "radio/DemoRadio.h"
 

@@ -17,7 +17,7 @@
 #include "link/CloneRunner.h"
 #include "platform/QtSerialPort.h"
 #include "radio-sim/PtyRadio.h"
-#include "radio-sim/RadioModel.h"
+#include "radio/RadioModel.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/AppState.h"
+#include "link/DemoSerialPort.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtPrompter.h"
 #include "ui/main/DocumentCommands.h"
@@ -22,12 +23,14 @@ int main(int argc, char** argv)
         window.close();
         return 1;
     }
+    // "--demo" starts with the built-in demo radio chosen as the port.
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.removeAll(QStringLiteral("--demo")) > 0) state.commPortDevice = kDemoPortName;
     window.show();
     // A data file handed over by a file manager opens as if chosen in Open,
     // once the window is up to own any message about it.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+    if (!arguments.isEmpty()) {
+        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, path] { window.documentCommands().OpenPath(path); });
     }
     return QApplication::exec();

@@ -1,13 +1,17 @@
 #include "CommPortChoice.h"
 
+#include "DemoSerialPort.h"
 #include "platform/QtText.h"
 
 CommPortChoice CurrentCommPortChoice(const AppState& state)
 {
     CommPortChoice choice;
-    if (!state.commPortDevice.empty()) {
+    const QString device = QString::fromStdString(state.commPortDevice);
+    if (IsDemoPortName(device)) {
+        choice.option = CommPortChoice::kDemoOption;
+    } else if (!device.isEmpty()) {
         choice.option = CommPortChoice::kDeviceOption;
-        choice.device = QString::fromStdString(state.commPortDevice);
+        choice.device = device;
     } else if (state.commPortNumber >= 1 && state.commPortNumber <= CommPortChoice::kPortOptions) {
         choice.option = state.commPortNumber - 1;
     }
@@ -17,13 +21,16 @@ CommPortChoice CurrentCommPortChoice(const AppState& state)
 bool IsCommPortChoiceValid(const CommPortChoice& choice)
 {
     if (choice.option == CommPortChoice::kDeviceOption) return !choice.device.trimmed().isEmpty();
+    if (choice.option == CommPortChoice::kDemoOption) return true;
     return choice.option >= 0 && choice.option < CommPortChoice::kPortOptions;
 }
 
 bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice)
 {
     if (!IsCommPortChoiceValid(choice)) return false;
-    if (choice.option == CommPortChoice::kDeviceOption) {
+    if (choice.option == CommPortChoice::kDemoOption) {
+        state.commPortDevice = kDemoPortName;
+    } else if (choice.option == CommPortChoice::kDeviceOption) {
         state.commPortDevice = choice.device.trimmed().toStdString();
     } else {
         state.commPortNumber = static_cast<std::uint8_t>(choice.option + 1);

@@ -5,25 +5,29 @@
 
 #include "core/AppState.h"
 
-// The port dialog's choice: one of COM1..COM4, or an explicit device path (a
-// USB adapter beyond the fourth, a pseudo-terminal). Lasts until exit.
+// The port dialog's choice: one of COM1..COM4, an explicit device path (a
+// USB adapter beyond the fourth, a pseudo-terminal), or the built-in demo
+// radio. Lasts until exit.
 struct CommPortChoice {
     static constexpr int kPortOptions = 4;
     static constexpr int kDeviceOption = kPortOptions;  // after COM1..COM4
+    static constexpr int kDemoOption = kDeviceOption + 1;
 
-    int option = 0;  // 0..3 for COM1..COM4, kDeviceOption for `device`
+    int option = 0;  // 0..3 for COM1..COM4, kDeviceOption for `device`, kDemoOption
     QString device;
 };
 
-// What the dialog selects when it opens. A port number outside 1..4 (never
-// produced by the program) selects COM1.
+// What the dialog selects when it opens: the demo radio when the device is
+// "demo" (chosen or typed). A port number outside 1..4 (never produced by the
+// program) selects COM1.
 [[nodiscard]] CommPortChoice CurrentCommPortChoice(const AppState& state);
 
 // Whether OK can take the choice: a device choice needs a non-blank path.
 [[nodiscard]] bool IsCommPortChoiceValid(const CommPortChoice& choice);
 
 // Stores a valid choice in state.commPortNumber / commPortDevice (a COMn
-// choice clears the device, a device choice keeps the port number). An invalid
+// choice clears the device, a device choice keeps the port number, the demo
+// radio is the device "demo"). An invalid
 // choice changes nothing and returns false.
 bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice);
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "CommPortChoice.h"
+#include "DemoSerialPort.h"
 #include "core/AppState.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
@@ -41,6 +42,11 @@ frmClone::frmClone(AppState& state, Prompter& prompter, SerialPort& port, QWidge
     prgPercent->setTextVisible(false);
 
     auto* layout = new QVBoxLayout(this);
+    if (IsDemoPortName(SelectedPortName(state))) {
+        lblDemo = new QLabel(QText(1791), this);
+        lblDemo->setObjectName(QStringLiteral("lblDemo"));
+        layout->addWidget(lblDemo);
+    }
     layout->addWidget(lblPercent);
     layout->addWidget(prgPercent);
     setMinimumWidth(380);

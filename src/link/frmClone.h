@@ -39,6 +39,8 @@ public:
 
     QProgressBar* prgPercent;
     QLabel* lblPercent;
+    // Only with the demo radio: says that no real radio is involved.
+    QLabel* lblDemo = nullptr;
 
 public Q_SLOTS:
     // Closing the window stops a running transfer (End is sent) first.

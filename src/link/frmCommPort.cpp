@@ -36,6 +36,9 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     cboDevice->setMinimumContentsLength(18);
     grid->addWidget(optDevice, 2, 0);
     grid->addWidget(cboDevice, 2, 1);
+    optDemo = new QRadioButton(QText(1790), fraPort);
+    optDemo->setObjectName(QStringLiteral("optDemo"));
+    grid->addWidget(optDemo, 3, 0, 1, 2);
 
     cmdOK = new QPushButton(QText(1102), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -52,7 +55,10 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     top->addLayout(buttons);
 
     const CommPortChoice current = CurrentCommPortChoice(state);
-    if (current.option == CommPortChoice::kDeviceOption) {
+    if (current.option == CommPortChoice::kDemoOption) {
+        optDemo->setChecked(true);
+        cboDevice->setEditText(QString());
+    } else if (current.option == CommPortChoice::kDeviceOption) {
         optDevice->setChecked(true);
         cboDevice->setEditText(current.device);
     } else {
@@ -75,7 +81,7 @@ CommPortChoice frmCommPort::selectedChoice() const
 {
     CommPortChoice choice;
     choice.device = cboDevice->currentText();
-    choice.option = CommPortChoice::kDeviceOption;
+    choice.option = optDemo->isChecked() ? CommPortChoice::kDemoOption : CommPortChoice::kDeviceOption;
     for (int i = 0; i < CommPortChoice::kPortOptions; ++i) {
         if (optCOM[i]->isChecked()) {
             choice.option = i;

@@ -11,8 +11,8 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-// The serial port choice for radio transfers: COM1..COM4, or any other device
-// path. OK stores the choice in the AppState (until exit, never on disk);
+// The serial port choice for radio transfers: COM1..COM4, any other device
+// path, or the built-in demo radio. OK stores the choice in the AppState (until exit, never on disk);
 // Cancel or the close box changes nothing. The port itself is not tried here.
 class frmCommPort final : public QDialog {
     Q_OBJECT
@@ -26,6 +26,7 @@ public:
     std::array<QRadioButton*, CommPortChoice::kPortOptions> optCOM{};
     QRadioButton* optDevice;
     QComboBox* cboDevice;  // editable device path
+    QRadioButton* optDemo;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 

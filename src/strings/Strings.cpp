@@ -169,6 +169,8 @@ constexpr Entry kTable[] = {
     {1714, "%1 has been changed by another program since it was opened or saved here. Overwrite it?",
      "%1 在此打开或保存之后已被其他程序修改。是否覆盖？"},
     {1715, "%1 already exists. Do you want to replace it?", "%1 已存在。是否替换？"},
+    {1790, "Demo radio (simulated)", "演示电台（模拟）"},
+    {1791, "Demo radio (simulated): no real radio is involved.", "演示电台（模拟）：不涉及真实电台。"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -55,6 +55,7 @@ TEST_F(CloneWindow, CompletedReadReplacesTheDocumentBeforeSayingSo)
     frmClone window(state, prompter, port);
     EXPECT_EQ(window.windowTitle(), "Read data from radio");
     EXPECT_EQ(window.lblPercent->text(), "Completion percentage:  0%");
+    EXPECT_EQ(window.lblDemo, nullptr);
     std::size_t messagesAtCommit = 99;
     window.setReadCommittedHandler([&] {
         messagesAtCommit = prompter.asked.size();

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/SerialPort.h"
-#include "radio-sim/RadioModel.h"
+#include "radio/RadioModel.h"
 
 // A serial port wired to an in-process radio model. Replies arrive from the
 // event loop; late ones after `lateMs`, and not at all once the buffers were

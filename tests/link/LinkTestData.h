@@ -2,7 +2,7 @@
 
 #include "core/Layout.h"
 #include "core/MemoryImage.h"
-#include "radio-sim/RadioModel.h"
+#include "radio/RadioModel.h"
 
 // Distinct, recognisable contents for radios and documents in link tests.
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "link/CloneSession.h"
-#include "radio-sim/RadioModel.h"
+#include "radio/RadioModel.h"
 
 // Runs a CloneSession against an in-process RadioModel with simulated time:
 // replies arrive in order (in chunks of `chunk` bytes, 0 = whole replies), and

@@ -103,6 +103,30 @@ TEST(CommPortDialog, PickingADetectedDeviceFromTheList)
     EXPECT_EQ(state.commPortDevice, "/dev/ttyS0");
 }
 
+TEST(CommPortDialog, DemoRadioChosenOrTypedIsShownAsTheDemoChoice)
+{
+    AppState state;
+    state.commPortNumber = 2;
+    {
+        frmCommPort dialog(state, kDevices);
+        dialog.optDemo->click();
+        dialog.cmdOK->click();
+    }
+    EXPECT_EQ(state.commPortDevice, "demo");
+    EXPECT_EQ(state.commPortNumber, 2);
+    {
+        frmCommPort dialog(state, kDevices);
+        EXPECT_TRUE(dialog.optDemo->isChecked());
+        EXPECT_TRUE(dialog.cboDevice->currentText().isEmpty());
+        dialog.cboDevice->setEditText(QStringLiteral(" Demo "));
+        EXPECT_FALSE(dialog.optDemo->isChecked());
+        dialog.cmdOK->click();
+    }
+    frmCommPort typed(state, kDevices);
+    EXPECT_TRUE(typed.optDemo->isChecked());
+    EXPECT_TRUE(typed.cmdOK->isEnabled());
+}
+
 TEST(CommPortDialog, InvalidChoiceChangesNothing)
 {
     AppState state;
@@ -124,6 +148,7 @@ TEST(CommPortDialog, TextsAndCaptionsInBothLanguages)
         EXPECT_EQ(dialog.fraPort->title().toStdString(), Text(1317));
         EXPECT_EQ(dialog.cmdOK->text().toStdString(), Text(1102));
         EXPECT_EQ(dialog.cmdCancel->text().toStdString(), Text(1103));
+        EXPECT_EQ(dialog.optDemo->text().toStdString(), Text(1790));
         for (int i = 0; i < 4; ++i) {
             EXPECT_TRUE(dialog.optCOM[i]->text().startsWith(
                 QString::fromStdString(Text(1318) + std::to_string(i + 1))));

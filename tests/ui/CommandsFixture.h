@@ -15,7 +15,7 @@
 #include "core/Layout.h"
 #include "files/DataFile.h"
 #include "platform/SerialPort.h"
-#include "radio-sim/RadioModel.h"
+#include "radio/RadioModel.h"
 #include "strings/Strings.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/main/ChannelGrid.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "RadioModel.h"
+#include "radio/RadioModel.h"
 
 // Serves a RadioModel on a pseudo-terminal, so that the program (or anything
 // that opens a serial device) can talk to it through the slave device.

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "PtyRadio.h"
-#include "RadioModel.h"
 #include "files/DataFile.h"
+#include "radio/RadioModel.h"
 
 namespace {
 

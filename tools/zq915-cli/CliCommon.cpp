@@ -32,13 +32,23 @@ std::optional<QString> FileArgument(const std::string& arg)
 
 }  // namespace
 
-ParsedArgs ParseCliArgs(const CliArgs& args, const std::vector<std::string_view>& known)
+bool ParsedArgs::hasFlag(std::string_view flag) const
+{
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+ParsedArgs ParseCliArgs(const CliArgs& args, const std::vector<std::string_view>& known,
+                        const std::vector<std::string_view>& knownFlags)
 {
     ParsedArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
             parsed.positional.push_back(arg);
+            continue;
+        }
+        if (std::find(knownFlags.begin(), knownFlags.end(), arg) != knownFlags.end()) {
+            parsed.flags.push_back(arg);
             continue;
         }
         if (std::find(known.begin(), known.end(), arg) == known.end()) {

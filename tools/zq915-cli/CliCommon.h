@@ -24,14 +24,19 @@ inline constexpr int kCliFailed = 1;
 // Prints "zq915-cli: <message>" on stderr and returns kCliFailed.
 int CliFail(std::string_view message);
 
-// Splits "--name VALUE" options from the positional arguments. Options not in
-// `known`, or without a value, make it fail with a message.
+// Splits "--name VALUE" options and "--name" flags from the positional
+// arguments. Options not in `known` or `knownFlags`, or without a value, make
+// it fail with a message.
 struct ParsedArgs {
     std::vector<std::pair<std::string, std::string>> options;
+    std::vector<std::string> flags;
     std::vector<std::string> positional;
     std::string error;  // empty on success
+
+    [[nodiscard]] bool hasFlag(std::string_view flag) const;
 };
-[[nodiscard]] ParsedArgs ParseCliArgs(const CliArgs& args, const std::vector<std::string_view>& known);
+[[nodiscard]] ParsedArgs ParseCliArgs(const CliArgs& args, const std::vector<std::string_view>& known,
+                                      const std::vector<std::string_view>& knownFlags = {});
 
 // A whole decimal number in [low, high]; nullopt otherwise.
 [[nodiscard]] std::optional<int> ParseCode(std::string_view text, int low, int high);

@@ -10,7 +10,8 @@
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 #include "link/CloneRunner.h"
-#include "platform/QtSerialPort.h"
+#include "link/PortForName.h"
+#include "radio/DemoRadio.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -35,14 +36,38 @@ void EnsureApplication()
     static QCoreApplication app(argc, argv);
 }
 
-TransferResult Transfer(const std::string& port, CloneSession::Direction direction, const MemoryImage& image)
+// Where the ports of one command line lead. The demo radio is one radio for
+// the whole run: what a write leaves in it, a later transfer finds there.
+struct Ports {
+    RadioModel demoRadio{DemoRadioMemory()};
+    DemoSerialPort::Pacing pacing = DemoSerialPort::Pacing::Wire9600;
+};
+
+// The ports of a command with --fast taken into account; nullopt (reported)
+// when --fast names a real radio, whose line cannot go faster.
+std::optional<Ports> PortsFor(const ParsedArgs& parsed, const std::vector<std::string>& names)
+{
+    if (!parsed.hasFlag("--fast")) return Ports{};
+    for (const std::string& name : names) {
+        if (!IsDemoPortName(QString::fromStdString(name))) {
+            CliFail("--fast works only with the demo radio (port " + std::string(kDemoPortName) + "), not " +
+                    name);
+            return std::nullopt;
+        }
+    }
+    return Ports{.pacing = DemoSerialPort::Pacing::None};
+}
+
+TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Direction direction,
+                        const MemoryImage& image)
 {
     EnsureApplication();
     TransferResult result;
-    QtSerialPort serial;
-    CloneRunner runner(serial, QString::fromStdString(port), direction, image);
+    const QString portName = QString::fromStdString(port);
+    const std::unique_ptr<SerialPort> serial = PortForName(portName, ports.demoRadio, ports.pacing);
+    CloneRunner runner(*serial, portName, direction, image);
     if (!runner.openPort()) {
-        result.message = Text(1600) + " " + serial.errorText().toStdString();
+        result.message = Text(1600) + " " + serial->errorText().toStdString();
         return result;
     }
 
@@ -98,12 +123,14 @@ MemoryImage NewDocumentImage()
 
 int RunRead(const CliArgs& args)
 {
-    const ParsedArgs parsed = ParseCliArgs(args, {"--ident"});
+    const ParsedArgs parsed = ParseCliArgs(args, {"--ident"}, {"--fast"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
     // Before the radio is read: a refused output would throw that work away.
     const std::optional<std::string> output = OutputFile(parsed.positional[1]);
     if (!output) return kCliFailed;
+    std::optional<Ports> ports = PortsFor(parsed, {parsed.positional[0]});
+    if (!ports) return kCliFailed;
 
     MemoryImage start = NewDocumentImage();
     for (const auto& [name, value] : parsed.options) {
@@ -112,7 +139,8 @@ int RunRead(const CliArgs& args)
         start = *from;
     }
 
-    const TransferResult result = Transfer(parsed.positional[0], CloneSession::Direction::Read, start);
+    const TransferResult result =
+        Transfer(*ports, parsed.positional[0], CloneSession::Direction::Read, start);
     if (!result.ok) return CliFail(result.message);
     if (!SaveDataFile(*output, result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
@@ -121,17 +149,19 @@ int RunRead(const CliArgs& args)
 
 int RunWrite(const CliArgs& args)
 {
-    const ParsedArgs parsed = ParseCliArgs(args, {});
+    const ParsedArgs parsed = ParseCliArgs(args, {}, {"--fast"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() < 2) return CliFail("write needs at least one PORT and FILE.dat");
+    const std::vector<std::string> portNames(parsed.positional.begin(), parsed.positional.end() - 1);
+    std::optional<Ports> ports = PortsFor(parsed, portNames);
+    if (!ports) return kCliFailed;
 
     const std::optional<MemoryImage> image = LoadDataFile(parsed.positional.back());
     if (!image) return kCliFailed;
 
     int failures = 0;
-    for (std::size_t i = 0; i + 1 < parsed.positional.size(); ++i) {
-        const std::string& port = parsed.positional[i];
-        const TransferResult result = Transfer(port, CloneSession::Direction::Write, *image);
+    for (const std::string& port : portNames) {
+        const TransferResult result = Transfer(*ports, port, CloneSession::Direction::Write, *image);
         (result.ok ? std::cout : std::cerr) << port << ": " << result.message << std::endl;
         if (!result.ok) ++failures;
     }

@@ -22,15 +22,17 @@ const CliCommand kCommands[] = {
      "  its number and RX Freq, TX Freq, Decode, Encode, W/N, Scan, TX Power,\n"
      "  Opt Signal, PTT ID and BCL, separated by tabs. Channels outside the band\n"
      "  are left out, as the program would erase them.\n"},
-    {"read", RunRead, "read PORT FILE.dat [--ident FROM.dat]",
-     "  Reads the radio on PORT (COM1..COM4 or a device path) and writes FILE.dat\n"
-     "  (\".dat\" added as for new) only after a complete read. The radio must\n"
-     "  identify itself as the document FROM.dat does (default: a new document,\n"
-     "  which expects eight FF bytes).\n"
-     "  Progress goes to stderr; there is no retry.\n"},
-    {"write", RunWrite, "write PORT [PORT...] FILE.dat",
+    {"read", RunRead, "read [--fast] PORT FILE.dat [--ident FROM.dat]",
+     "  Reads the radio on PORT (COM1..COM4, a device path, or demo) and writes\n"
+     "  FILE.dat (\".dat\" added as for new) only after a complete read. The radio\n"
+     "  must identify itself as the document FROM.dat does (default: a new\n"
+     "  document, which expects eight FF bytes). Progress goes to stderr; there is\n"
+     "  no retry.\n"
+     "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
+    {"write", RunWrite, "write [--fast] PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
-     "  fails if any port failed.\n"},
+     "  fails if any port failed.\n"
+     "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
 };
 
 void PrintHelp(std::ostream& out)
@@ -39,6 +41,10 @@ void PrintHelp(std::ostream& out)
            "Works with ZQ-915 radio data files (.dat).\n\n";
     for (const CliCommand& command : kCommands)
         out << "zq915-cli " << command.usage << '\n' << command.help << '\n';
+    out << "The port demo is a built-in simulated radio for trying the program: it starts\n"
+           "with a sample channel plan for 136 - 174 MHz each time a command runs, keeps\n"
+           "what is written to it until the command ends, and takes as long as a real\n"
+           "radio at 9600 baud unless --fast is given.\n\n";
     out << "zq915-cli --help\n  Prints this text. \"zq915-cli COMMAND --help\" prints one command's text.\n\n"
            "Exit status 0 on success; 1 with a one-line message on stderr otherwise.\n";
 }

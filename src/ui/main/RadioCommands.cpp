@@ -8,14 +8,15 @@
 #include "DocumentState.h"
 #include "frmMain.h"
 #include "link/CommPortChoice.h"
+#include "link/PortForName.h"
 #include "link/frmClone.h"
 #include "link/frmCommPort.h"
 #include "link/frmTest.h"
 #include "platform/Prompter.h"
-#include "platform/QtSerialPort.h"
 #include "platform/QtText.h"
 #include "platform/SerialPort.h"
 #include "platform/SerialPorts.h"
+#include "radio/DemoRadio.h"
 
 namespace {
 
@@ -24,9 +25,12 @@ enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
 }  // namespace
 
 RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& window)
-    : QObject(&window), m_state(state), m_prompter(prompter), m_window(window), m_makePort([] {
-          return std::make_unique<QtSerialPort>();
-      })
+    : QObject(&window),
+      m_state(state),
+      m_prompter(prompter),
+      m_window(window),
+      m_demoRadio(DemoRadioMemory()),
+      m_makePort([this] { return PortForName(SelectedPortName(m_state), m_demoRadio); })
 {
 }
 

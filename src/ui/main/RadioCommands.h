@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/AppState.h"
+#include "radio/RadioModel.h"
 
 class Prompter;
 class SerialPort;
@@ -21,7 +22,7 @@ public:
     // Makes the serial port for each probe and each transfer.
     using PortFactory = std::function<std::unique_ptr<SerialPort>()>;
 
-    // Uses the system's serial ports.
+    // Uses the system's serial ports, or the demo radio for the port "demo".
     RadioCommands(AppState& state, Prompter& prompter, frmMain& window);
 
     void setPortFactory(PortFactory makePort) { m_makePort = std::move(makePort); }
@@ -49,5 +50,7 @@ private:
     AppState& m_state;
     Prompter& m_prompter;
     frmMain& m_window;
+    // The demo radio keeps what was written to it until the program ends.
+    RadioModel m_demoRadio;
     PortFactory m_makePort;
 };

@@ -130,6 +130,23 @@ TEST_F(MemoryMapDialog, EscapeAndScrollingAbandonTheEdit)
     EXPECT_EQ(cell(0x40), before);
 }
 
+TEST_F(MemoryMapDialog, MovingKeysInTheEditorAndEscapeWithoutOneKeepTheWork)
+{
+    select(0x60);
+    type("9");
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) key(k);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(grid->currentRow(), 6);
+    EXPECT_EQ(grid->currentColumn(), 0);
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(0x60), QStringLiteral("09"));
+
+    key(Qt::Key_Escape);  // no editor open
+    EXPECT_TRUE(dialog->isVisible());
+    pressOk();
+    EXPECT_EQ(image.at(0, 6), 0x09);
+}
+
 TEST_F(MemoryMapDialog, SwitchingToAnotherWindowKeepsTheEditOpen)
 {
     const QString before = cell(0x50);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -140,6 +142,27 @@ TEST_F(OptFeaturesDialog, TextBoxFiltersRefuseWhatCannotBeStored)
     child<QLineEdit>("txtPTTID_Ani")->selectAll();
     keyinput::type(QStringLiteral("9"));
     EXPECT_EQ(child<QLineEdit>("txtPTTID_Ani")->text(), QStringLiteral("1234"));
+}
+
+TEST_F(OptFeaturesDialog, PasteObeysTheFiltersAndLengths)
+{
+    open(NewDocumentFor().memoryImage);
+    ASSERT_TRUE(keyinput::showActive(dialog.get()));
+    auto* ani = child<QLineEdit>("txtPTTID_Ani");
+    auto* name = child<QLineEdit>("txtPTTID_Name");
+    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+    ani->setFocus();
+    keyinput::press(ani, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    EXPECT_EQ(ani->text(), QString());
+    for (int i = 0; i < 3; ++i) ani->paste();  // as a middle click does; the third is too long
+    EXPECT_EQ(ani->text(), QStringLiteral("1212"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("ab c"));
+    name->paste();
+    EXPECT_EQ(name->text(), QString()) << "a space is no name character";
+    QGuiApplication::clipboard()->setText(QStringLiteral("ab!c"));
+    name->paste();
+    EXPECT_EQ(name->text(), QStringLiteral("AB!C"));
 }
 
 TEST_F(OptFeaturesDialog, AniOfTwoDigitsIsEndMarked)

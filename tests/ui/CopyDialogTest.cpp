@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +108,27 @@ TEST_F(CopyDialogTest, DestinationFiltersByMode)
     destination()->setSelection(8, 1);
     QTest::keyClicks(destination(), "5");
     EXPECT_EQ(destination()->text(), "146.12505");
+}
+
+TEST_F(CopyDialogTest, PasteObeysTheFilterAndTheLength)
+{
+    open(kCopyFrequency);
+    destination()->setText("145");
+    destination()->end(false);
+    QGuiApplication::clipboard()->setText(".5");
+    QTest::keyClick(destination(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(destination(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(destination()->text(), "145") << "no paste by keyboard, as in the frequency editor";
+
+    // A middle click, a drop or the context menu insert as paste() does.
+    for (const char* refused : {"x.5", ".1250000"}) {
+        QGuiApplication::clipboard()->setText(refused);
+        destination()->paste();
+        EXPECT_EQ(destination()->text(), "145") << refused;
+    }
+    QGuiApplication::clipboard()->setText(".125");
+    destination()->paste();
+    EXPECT_EQ(destination()->text(), "145.125");
 }
 
 TEST_F(CopyDialogTest, ChannelCopyStaysOpenForSeveralDestinations)

@@ -8,10 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "platform/TypedTextFilter.h"
 
 namespace {
 
@@ -27,15 +28,11 @@ QString hexByte(std::uint8_t value)
 // Cells only ever hold two upper-case hexadecimal digits.
 std::uint8_t parseHexByte(const QString& text) { return static_cast<std::uint8_t>(text.toUInt(nullptr, 16)); }
 
-// The hexadecimal digit a grid key stands for (keypad digits included), or
-// nothing.
-std::optional<QChar> hexDigitKey(const QKeyEvent& key)
+std::optional<QChar> AcceptHexDigit(QChar typed)
 {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return std::nullopt;
-    const int code = key.key();
-    if (code >= Qt::Key_0 && code <= Qt::Key_9) return QChar(u'0' + (code - Qt::Key_0));
-    if (code >= Qt::Key_A && code <= Qt::Key_F) return QChar(u'A' + (code - Qt::Key_A));
-    return std::nullopt;
+    const QChar digit = typed.toUpper();
+    const bool hex = (digit >= u'0' && digit <= u'9') || (digit >= u'A' && digit <= u'F');
+    return hex ? std::optional<QChar>(digit) : std::nullopt;
 }
 
 bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
@@ -89,13 +86,9 @@ void frmMemoryMap::buildControls()
     txtMemory->setObjectName(QStringLiteral("txtMemory"));
     txtMemory->setAlignment(Qt::AlignCenter);
     txtMemory->setFrame(true);
-    txtMemory->setMaxLength(2);
-    // Only typed digits get in: no pasting, dropping or input-method text.
-    txtMemory->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-F]{0,2}")), txtMemory));
+    new TypedTextFilter(*txtMemory, AcceptHexDigit, 2, TypedTextFilter::Full::UnlessSelected);
     txtMemory->setContextMenuPolicy(Qt::NoContextMenu);
     txtMemory->setAcceptDrops(false);
-    txtMemory->setAttribute(Qt::WA_InputMethodEnabled, false);
     txtMemory->hide();
     txtMemory->installEventFilter(this);
 
@@ -197,7 +190,8 @@ bool frmMemoryMap::gridKey(const QKeyEvent& key)
         beginEdit(msgMemory->currentRow(), msgMemory->currentColumn(), {});
         return true;
     }
-    if (const auto digit = hexDigitKey(key)) {
+    const auto typed = TypedCharacter(key);
+    if (const auto digit = typed ? AcceptHexDigit(*typed) : std::nullopt) {
         beginEdit(msgMemory->currentRow(), msgMemory->currentColumn(), QString(*digit));
         return true;
     }
@@ -216,15 +210,7 @@ bool frmMemoryMap::editorKey(const QKeyEvent& key)
         abandonEdit();
         return true;
     }
-    const QString typed = key.text();
-    const bool character =
-        typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
-    if (!character) return false;  // Backspace, Delete, arrows
-    const QChar digit = typed.front().toUpper();
-    const bool hex = (digit >= u'0' && digit <= u'9') || (digit >= u'A' && digit <= u'F');
-    if (hex && !(txtMemory->text().size() >= 2 && !txtMemory->hasSelectedText()))
-        txtMemory->insert(QString(digit));
-    return true;
+    return false;
 }
 
 bool frmMemoryMap::eventFilter(QObject* watched, QEvent* event)
@@ -244,6 +230,13 @@ bool frmMemoryMap::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmMemoryMap::keyPressEvent(QKeyEvent* event)
+{
+    // Esc would throw away every byte changed since the window opened; only
+    // Cancel and the close box do that. In the editor, Esc abandons the edit.
+    if (event->key() != Qt::Key_Escape) QDialog::keyPressEvent(event);
 }
 
 void frmMemoryMap::writeImageAndClose()

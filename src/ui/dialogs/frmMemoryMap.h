@@ -13,7 +13,8 @@ class QTableWidget;
 // "Memory Map": all 4096 bytes of `image` as a hexadecimal dump in radio
 // address order, 256 rows of 16 bytes (row heading "0AB_", column heading the
 // low digit). Edits stay in the grid; OK writes every byte back into `image`
-// (changed or not), Cancel writes nothing.
+// (changed or not), Cancel writes nothing. Esc only abandons an open cell
+// edit; it never closes the window.
 class frmMemoryMap final : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

@@ -1,7 +1,8 @@
 #include "FrequencyEditor.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+
+#include "platform/TypedTextFilter.h"
 
 namespace {
 
@@ -29,9 +30,7 @@ FrequencyEditor::FrequencyEditor(QWidget* parent) : QLineEdit(parent)
     setAcceptDrops(false);
     setAlignment(Qt::AlignCenter);
     setFrame(false);
-    // The key filter below is the rule; the validator also stops text that
-    // arrives by other paths (selection paste, input methods).
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,9}")), this));
+    new TypedTextFilter(*this, AcceptDigitOrPoint, kMaxLength, TypedTextFilter::Full::UnlessSelected);
 }
 
 void FrequencyEditor::keyPressEvent(QKeyEvent* event)
@@ -45,21 +44,9 @@ void FrequencyEditor::keyPressEvent(QKeyEvent* event)
         Q_EMIT escapePressed();
         return;
     }
-    // The keypad's decimal key types "," in some locales; here, as on the grid, it is the point.
-    const bool keypadDecimal =
-        (event->modifiers() & Qt::KeypadModifier) && (key == Qt::Key_Comma || key == Qt::Key_Period);
-    const QString typed = keypadDecimal ? QStringLiteral(".") : event->text();
-    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
-    if (plain && typed.size() == 1 &&
-        ((typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9')) || typed[0] == QLatin1Char('.'))) {
-        if (text().size() >= kMaxLength && !hasSelectedText()) return;
-        insert(typed);
-        return;
-    }
-    // Caret movement and deleting stay; every other key (letters, clipboard
-    // shortcuts, Shift+Insert) is dropped.
-    if (IsEditingKey(key) && !event->matches(QKeySequence::Paste) && !event->matches(QKeySequence::Cut))
-        QLineEdit::keyPressEvent(event);
+    // Typed characters never get here. Caret movement and deleting stay; every
+    // other key (clipboard and undo shortcuts, function keys) is dropped.
+    if (IsEditingKey(key) && !event->matches(QKeySequence::Cut)) QLineEdit::keyPressEvent(event);
 }
 
 void FrequencyEditor::focusOutEvent(QFocusEvent* event)

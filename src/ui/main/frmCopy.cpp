@@ -15,6 +15,7 @@
 #include "core/ToneCodec.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
+#include "platform/TypedTextFilter.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -74,7 +75,11 @@ void frmCopy::buildControls(const Source& source)
     lblSource->setText(sourceText);
 
     txtDest = named<QLineEdit>(this, "txtDest");
-    txtDest->setAttribute(Qt::WA_InputMethodEnabled, false);
+    if (m_mode == kCopyFrequency)
+        new TypedTextFilter(*txtDest, AcceptDigitOrPoint, kMaxFrequencyChars,
+                            TypedTextFilter::Full::UnlessSelected);
+    else
+        new TypedTextFilter(*txtDest, AcceptDigit, kMaxChannelDigits, TypedTextFilter::Full::UnlessSelected);
     txtDest->installEventFilter(this);
     cboCode = named<QComboBox>(this, "cboCode");
     cboCode->installEventFilter(this);
@@ -124,8 +129,11 @@ void frmCopy::buildControls(const Source& source)
 
 bool frmCopy::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtDest && event->type() == QEvent::KeyPress)
-        return destinationKey(*static_cast<QKeyEvent*>(event));
+    const bool destination = watched == txtDest || watched == cboCode;
+    if (destination && event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent*>(event))) {
+        enterAction();
+        return true;
+    }
     if (watched == txtDest && event->type() == QEvent::FocusIn) {
         // Coming back from another window is not entering the box: what the
         // user was typing is not selected for overtyping.
@@ -134,30 +142,7 @@ bool frmCopy::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, txtDest, [this] { txtDest->selectAll(); });
         return false;
     }
-    if (watched == cboCode && event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent*>(event))) {
-        enterAction();
-        return true;
-    }
     return QDialog::eventFilter(watched, event);
-}
-
-bool frmCopy::destinationKey(const QKeyEvent& key)
-{
-    if (isEnter(key)) {
-        enterAction();
-        return true;
-    }
-    const QString typed = key.text();
-    const bool character =
-        typed.size() == 1 && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7F;
-    if (!character || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;  // Backspace, Esc, navigation and shortcuts
-    const QChar c = typed.front();
-    const bool frequency = m_mode == kCopyFrequency;
-    const bool allowed = (c >= u'0' && c <= u'9') || (frequency && c == u'.');
-    const int limit = frequency ? kMaxFrequencyChars : kMaxChannelDigits;
-    if (allowed && !(txtDest->text().size() >= limit && !txtDest->hasSelectedText())) txtDest->insert(c);
-    return true;
 }
 
 void frmCopy::copyChannel()

@@ -9,7 +9,6 @@
 
 class Prompter;
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,7 +42,6 @@ protected:
 
 private:
     void buildControls(const Source& source);
-    bool destinationKey(const QKeyEvent& key);
     void copyChannel();
     void enterAction();
     void okClicked();

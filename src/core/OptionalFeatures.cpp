@@ -1,5 +1,7 @@
 #include "OptionalFeatures.h"
 
+#include <iterator>
+
 #include "Layout.h"
 #include "strings/Strings.h"
 
@@ -8,6 +10,9 @@ namespace {
 constexpr int kOffText = 1101;
 constexpr int kChineseText = 1322;
 constexpr int kEnglishText = 1321;
+
+constexpr int kEnableText = 1115;
+constexpr int kDisableText = 1114;
 
 constexpr int kChordChinese = 0;
 constexpr int kChordEnglish = 1;
@@ -127,3 +132,53 @@ std::vector<std::string> VoxGainChoices()
 }
 
 std::vector<std::string> VoxDelayChoices() { return {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0"}; }
+
+namespace {
+
+// One row per Feature, in its order: the label and the one member it shows.
+struct FeatureRow {
+    int labelId;
+    std::vector<std::string> (*choices)();
+    int OptionalFeatures::*index;
+    bool OptionalFeatures::*flag;
+    std::string OptionalFeatures::*text;
+};
+
+const FeatureRow kFeatureRows[] = {
+    {1404, TimeOutTimerChoices, &OptionalFeatures::timeOutTimer, nullptr, nullptr},
+    {1408, SquelchLevelChoices, &OptionalFeatures::squelchLevel, nullptr, nullptr},
+    {1450, ChordLanguageChoices, &OptionalFeatures::chordLanguage, nullptr, nullptr},
+    {1414, nullptr, nullptr, &OptionalFeatures::beepTone, nullptr},
+    {1415, nullptr, nullptr, &OptionalFeatures::batterySave, nullptr},
+    {1428, nullptr, nullptr, &OptionalFeatures::scrambler, nullptr},
+    {1410, VoxGainChoices, &OptionalFeatures::voxGain, nullptr, nullptr},
+    {1451, VoxDelayChoices, &OptionalFeatures::voxDelay, nullptr, nullptr},
+    {1452, nullptr, nullptr, nullptr, &OptionalFeatures::ani},
+    {1453, nullptr, nullptr, nullptr, &OptionalFeatures::name},
+    {1454, nullptr, nullptr, &OptionalFeatures::pttIdBot, nullptr},
+    {1455, nullptr, nullptr, &OptionalFeatures::pttIdEot, nullptr},
+};
+static_assert(std::size(kFeatureRows) == std::size(kFeatures));
+
+const FeatureRow& RowOf(Feature feature) { return kFeatureRows[static_cast<std::size_t>(feature)]; }
+
+}  // namespace
+
+std::string FeatureLabel(Feature feature) { return Text(RowOf(feature).labelId); }
+
+std::vector<std::string> FeatureChoices(Feature feature)
+{
+    const FeatureRow& row = RowOf(feature);
+    return row.choices ? row.choices() : std::vector<std::string>{};
+}
+
+std::string FeatureValueText(const OptionalFeatures& features, Feature feature)
+{
+    const FeatureRow& row = RowOf(feature);
+    if (row.flag) return Text(features.*row.flag ? kEnableText : kDisableText);
+    if (row.text) return features.*row.text;
+    const std::vector<std::string> choices = row.choices();
+    const int index = features.*row.index;
+    return index >= 0 && index < static_cast<int>(choices.size()) ? choices[std::size_t(index)]
+                                                                  : std::string();
+}

@@ -36,3 +36,34 @@ void WriteOptionalFeatures(MemoryImage& image, const OptionalFeatures& features)
 [[nodiscard]] std::vector<std::string> ChordLanguageChoices();
 [[nodiscard]] std::vector<std::string> VoxGainChoices();
 [[nodiscard]] std::vector<std::string> VoxDelayChoices();
+
+// The features one by one, in the order the dialog's tab order visits them
+// and the printed features page lists them.
+enum class Feature {
+    TimeOutTimer,
+    SquelchLevel,
+    ChordLanguage,
+    BeepTone,
+    BatterySave,
+    Scrambler,
+    VoxGain,
+    VoxDelay,
+    Ani,
+    Name,
+    PttIdBot,
+    PttIdEot,
+};
+inline constexpr Feature kFeatures[] = {
+    Feature::TimeOutTimer, Feature::SquelchLevel, Feature::ChordLanguage, Feature::BeepTone,
+    Feature::BatterySave,  Feature::Scrambler,    Feature::VoxGain,       Feature::VoxDelay,
+    Feature::Ani,          Feature::Name,         Feature::PttIdBot,      Feature::PttIdEot,
+};
+
+// The feature's label (or check box caption) in the current language.
+[[nodiscard]] std::string FeatureLabel(Feature feature);
+// The list entries of a list feature in the current language, index = stored
+// value; empty for the others.
+[[nodiscard]] std::vector<std::string> FeatureChoices(Feature feature);
+// What the dialog shows for the feature: the selected entry ("" for no
+// selection), "Enable" or "Disable" for a check box, the ANI or the name.
+[[nodiscard]] std::string FeatureValueText(const OptionalFeatures& features, Feature feature);

@@ -29,14 +29,6 @@ const QString kNoValue = QStringLiteral("---------");
 // Halves go to the even neighbour (the default floating-point rounding mode).
 int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-QString Choice(const std::vector<std::string>& choices, int index)
-{
-    return index >= 0 && index < static_cast<int>(choices.size()) ? QString::fromStdString(choices[index])
-                                                                  : QString();
-}
-
-QString EnableText(bool on) { return QText(on ? 1115 : 1114); }
-
 struct PrintedChannel {
     int number;
     ChannelCells cells;
@@ -129,26 +121,12 @@ private:
     void printFeaturesPage()
     {
         printPageHeader();
-        const OptionalFeatures f = ReadOptionalFeatures(m_state.memoryImage);
-        const QString lines[][2] = {
-            {QText(1404), Choice(TimeOutTimerChoices(), f.timeOutTimer)},
-            {QText(1408), Choice(SquelchLevelChoices(), f.squelchLevel)},
-            {QText(1450), Choice(ChordLanguageChoices(), f.chordLanguage)},
-            {QText(1414), EnableText(f.beepTone)},
-            {QText(1415), EnableText(f.batterySave)},
-            {QText(1428), EnableText(f.scrambler)},
-            {QText(1410), Choice(VoxGainChoices(), f.voxGain)},
-            {QText(1451), Choice(VoxDelayChoices(), f.voxDelay)},
-            {QText(1452), QString::fromStdString(f.ani)},
-            {QText(1453), QString::fromStdString(f.name)},
-            {QText(1454), EnableText(f.pttIdBot)},
-            {QText(1455), EnableText(f.pttIdEot)},
-        };
+        const OptionalFeatures features = ReadOptionalFeatures(m_state.memoryImage);
         at(0, kTitleLine, QText(1400));
         int line = kFirstBlockLine;
-        for (const auto& [label, value] : lines) {
-            at(6, line, label);
-            at(40, line, value);
+        for (const Feature feature : kFeatures) {
+            at(6, line, QString::fromStdString(FeatureLabel(feature)));
+            at(40, line, QString::fromStdString(FeatureValueText(features, feature)));
             ++line;
         }
         printFooter();

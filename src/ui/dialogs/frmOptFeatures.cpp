@@ -15,6 +15,7 @@
 
 #include "core/Layout.h"
 #include "platform/QtText.h"
+#include "platform/TypedTextFilter.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -44,19 +45,11 @@ T* named(QWidget* parent, const char* name)
     return widget;
 }
 
-enum class Filter { Ani, Name };
-
-// A typed character for the ANI or name box: the character to insert, or
-// nothing when it is refused.
-std::optional<QChar> filtered(Filter filter, QChar typed, qsizetype length)
+// Name characters are "!".."z", stored in upper case.
+std::optional<QChar> AcceptNameChar(QChar typed)
 {
-    const char16_t code = typed.unicode();
-    if (filter == Filter::Ani) {
-        if (code < u'0' || code > u'9' || length >= layout::kAniLength) return std::nullopt;
-        return typed;
-    }
-    if (code < 33 || code > 122 || length >= layout::kNameLength) return std::nullopt;
-    return typed.toUpper();
+    return typed.unicode() >= 33 && typed.unicode() <= 122 ? std::optional<QChar>(typed.toUpper())
+                                                           : std::nullopt;
 }
 
 }  // namespace
@@ -75,11 +68,11 @@ void frmOptFeatures::buildControls()
     fraVOX = named<QGroupBox>(this, "fraVOX");
     fraPTTID = named<QGroupBox>(this, "fraPTTID");
 
-    cboFeatureGen[1] = makeList(fraGenFunction, "cboFeatureGen_1", TimeOutTimerChoices());
-    cboFeatureGen[2] = makeList(fraGenFunction, "cboFeatureGen_2", SquelchLevelChoices());
-    cboFeatureGen[3] = makeList(fraGenFunction, "cboFeatureGen_3", ChordLanguageChoices());
-    cboFeatureVox[1] = makeList(fraVOX, "cboFeatureVox_1", VoxGainChoices());
-    cboFeatureVox[2] = makeList(fraVOX, "cboFeatureVox_2", VoxDelayChoices());
+    cboFeatureGen[1] = makeList(fraGenFunction, "cboFeatureGen_1", FeatureChoices(Feature::TimeOutTimer));
+    cboFeatureGen[2] = makeList(fraGenFunction, "cboFeatureGen_2", FeatureChoices(Feature::SquelchLevel));
+    cboFeatureGen[3] = makeList(fraGenFunction, "cboFeatureGen_3", FeatureChoices(Feature::ChordLanguage));
+    cboFeatureVox[1] = makeList(fraVOX, "cboFeatureVox_1", FeatureChoices(Feature::VoxGain));
+    cboFeatureVox[2] = makeList(fraVOX, "cboFeatureVox_2", FeatureChoices(Feature::VoxDelay));
 
     const char* genLabels[] = {"", "lblFeatureGen_1", "lblFeatureGen_2", "lblFeatureGen_3"};
     const char* genChecks[] = {"", "chkFeatureGen_1", "chkFeatureGen_2", "chkFeatureGen_3"};
@@ -101,11 +94,9 @@ void frmOptFeatures::buildControls()
     txtPTTID_Name = named<QLineEdit>(fraPTTID, "txtPTTID_Name");
     lblFeaturePTTID[1]->setBuddy(txtPTTID_Ani);
     lblFeaturePTTID[2]->setBuddy(txtPTTID_Name);
-    for (QLineEdit* box : {txtPTTID_Ani, txtPTTID_Name}) {
-        // Input methods would bypass the character filter.
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->installEventFilter(this);
-    }
+    new TypedTextFilter(*txtPTTID_Ani, AcceptDigit, layout::kAniLength, TypedTextFilter::Full::Always);
+    new TypedTextFilter(*txtPTTID_Name, AcceptNameChar, layout::kNameLength, TypedTextFilter::Full::Always);
+    for (QLineEdit* box : {txtPTTID_Ani, txtPTTID_Name}) box->installEventFilter(this);
     txtPTTID_Ani->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     txtPTTID_Name->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW")) + 12);
 
@@ -188,20 +179,21 @@ void frmOptFeatures::applyCaptions()
     cmdOK->setText(QText(1102));
     cmdCancel->setText(QText(1103));
     fraGenFunction->setTitle(QText(1456));
-    lblFeatureGen[1]->setText(QText(1404));
-    lblFeatureGen[2]->setText(QText(1408));
-    lblFeatureGen[3]->setText(QText(1450));
-    chkFeatureGen[1]->setText(QText(1414));
-    chkFeatureGen[2]->setText(QText(1415));
-    chkFeatureGen[3]->setText(QText(1428));
+    const auto label = [](Feature feature) { return QString::fromStdString(FeatureLabel(feature)); };
+    lblFeatureGen[1]->setText(label(Feature::TimeOutTimer));
+    lblFeatureGen[2]->setText(label(Feature::SquelchLevel));
+    lblFeatureGen[3]->setText(label(Feature::ChordLanguage));
+    chkFeatureGen[1]->setText(label(Feature::BeepTone));
+    chkFeatureGen[2]->setText(label(Feature::BatterySave));
+    chkFeatureGen[3]->setText(label(Feature::Scrambler));
     fraVOX->setTitle(QText(1457));
-    lblFeatureVox[1]->setText(QText(1410));
-    lblFeatureVox[2]->setText(QText(1451));
+    lblFeatureVox[1]->setText(label(Feature::VoxGain));
+    lblFeatureVox[2]->setText(label(Feature::VoxDelay));
     fraPTTID->setTitle(QText(1458));
-    lblFeaturePTTID[1]->setText(QText(1452));
-    lblFeaturePTTID[2]->setText(QText(1453));
-    chkFeaturePTTID[1]->setText(QText(1454));
-    chkFeaturePTTID[2]->setText(QText(1455));
+    lblFeaturePTTID[1]->setText(label(Feature::Ani));
+    lblFeaturePTTID[2]->setText(label(Feature::Name));
+    chkFeaturePTTID[1]->setText(label(Feature::PttIdBot));
+    chkFeaturePTTID[2]->setText(label(Feature::PttIdEot));
 }
 
 void frmOptFeatures::showFeatures(const OptionalFeatures& features)
@@ -248,21 +240,13 @@ void frmOptFeatures::acceptAndWrite()
 
 bool frmOptFeatures::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || (watched != txtPTTID_Ani && watched != txtPTTID_Name))
-        return QDialog::eventFilter(watched, event);
-    auto* box = static_cast<QLineEdit*>(watched);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        focusNextChild();
-        return true;
+    const bool textBox = watched == txtPTTID_Ani || watched == txtPTTID_Name;
+    if (textBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
     }
-    // Editing and navigation keys and shortcuts are not typed characters.
-    const QString typed = key->text();
-    if (typed.size() != 1 || typed.front().unicode() < 0x20 || typed.front().unicode() == 0x7F ||
-        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    const auto accepted =
-        filtered(box == txtPTTID_Ani ? Filter::Ani : Filter::Name, typed.front(), box->text().size());
-    if (accepted) box->insert(QString(*accepted));
-    return true;
+    return QDialog::eventFilter(watched, event);
 }

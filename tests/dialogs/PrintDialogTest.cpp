@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "KeyInput.h"
 #include "core/BandTable.h"
@@ -62,6 +63,16 @@ protected:
         state = NewDocumentFor(kDefaultBandCode);
         for (int c = 0; c < 10; ++c) StoreFreq(state.memoryImage, c, layout::kRxFreqRow, "250.00000");
         dialog = std::make_unique<frmPrint>(state, prompter);
+        chkPrintItem_1 = dialog->findChild<QCheckBox*>(QStringLiteral("chkPrintItem_1"));
+        chkPrintItem_2 = dialog->findChild<QCheckBox*>(QStringLiteral("chkPrintItem_2"));
+        txtRange_0 = dialog->findChild<QLineEdit*>(QStringLiteral("txtRange_0"));
+        txtRange_1 = dialog->findChild<QLineEdit*>(QStringLiteral("txtRange_1"));
+        cmdSelectAll = dialog->findChild<QPushButton*>(QStringLiteral("cmdSelectAll"));
+        cmdClearAll = dialog->findChild<QPushButton*>(QStringLiteral("cmdClearAll"));
+        cmdSetup = dialog->findChild<QPushButton*>(QStringLiteral("cmdSetup"));
+        cmdPreview = dialog->findChild<QPushButton*>(QStringLiteral("cmdPreview"));
+        cmdCancel = dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+        cmdOK = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
         dialog->show();
         dialog->activateWindow();
         for (int i = 0; i < 50 && !dialog->isActiveWindow(); ++i) Settle();
@@ -73,31 +84,39 @@ protected:
         dialog->printer().setOutputFormat(QPrinter::PdfFormat);
         dialog->printer().setOutputFileName(file);
         prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Accepted); });
-        dialog->cmdOK->click();
+        cmdOK->click();
     }
 
     AppState state;
     ScriptedPrompter prompter;
     std::unique_ptr<frmPrint> dialog;
+    QCheckBox* chkPrintItem_1 = nullptr;
+    QCheckBox* chkPrintItem_2 = nullptr;
+    QLineEdit* txtRange_0 = nullptr;
+    QLineEdit* txtRange_1 = nullptr;
+    QPushButton* cmdSelectAll = nullptr;
+    QPushButton* cmdClearAll = nullptr;
+    QPushButton* cmdSetup = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdOK = nullptr;
     QTemporaryDir dir;
 };
 
 TEST_F(PrintDialog, OpensUncheckedWithFullRangeAndNoDefaultButton)
 {
     EXPECT_EQ(dialog->windowTitle(), "Print Out List");
-    EXPECT_FALSE(dialog->chkPrintItem_1->isChecked() || dialog->chkPrintItem_2->isChecked());
-    EXPECT_EQ(dialog->txtRange_0->text(), "1");
-    EXPECT_EQ(dialog->txtRange_1->text(), "128");
-    EXPECT_FALSE(dialog->txtRange_0->isEnabled() || dialog->txtRange_1->isEnabled());
-    EXPECT_EQ(dialog->txtRange_0->contextMenuPolicy(), Qt::NoContextMenu);
-    EXPECT_EQ(dialog->cmdPreview->text(), "Print Pre&view");
+    EXPECT_FALSE(chkPrintItem_1->isChecked() || chkPrintItem_2->isChecked());
+    EXPECT_EQ(txtRange_0->text(), "1");
+    EXPECT_EQ(txtRange_1->text(), "128");
+    EXPECT_FALSE(txtRange_0->isEnabled() || txtRange_1->isEnabled());
+    EXPECT_EQ(txtRange_0->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_EQ(cmdPreview->text(), "Print Pre&view");
     for (QPushButton* b : dialog->findChildren<QPushButton*>())
         EXPECT_FALSE(b->isDefault() || b->autoDefault());
 
-    QWidget* expected[] = {dialog->chkPrintItem_1, dialog->txtRange_0,   dialog->txtRange_1,
-                           dialog->chkPrintItem_2, dialog->cmdSelectAll, dialog->cmdClearAll,
-                           dialog->cmdSetup,       dialog->cmdPreview,   dialog->cmdCancel,
-                           dialog->cmdOK};
+    QWidget* expected[] = {chkPrintItem_1, txtRange_0, txtRange_1, chkPrintItem_2, cmdSelectAll,
+                           cmdClearAll,    cmdSetup,   cmdPreview, cmdCancel,      cmdOK};
     for (std::size_t i = 1; i < std::size(expected); ++i) {
         QWidget* next = expected[i - 1]->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
@@ -107,25 +126,25 @@ TEST_F(PrintDialog, OpensUncheckedWithFullRangeAndNoDefaultButton)
 
 TEST_F(PrintDialog, RangeBoxesFollowMemoryChannel)
 {
-    dialog->chkPrintItem_1->click();
-    EXPECT_TRUE(dialog->txtRange_0->isEnabled() && dialog->txtRange_1->isEnabled());
-    dialog->txtRange_0->setText("4");
-    dialog->chkPrintItem_1->click();
-    EXPECT_FALSE(dialog->txtRange_0->isEnabled() || dialog->txtRange_1->isEnabled());
-    EXPECT_EQ(dialog->txtRange_0->text(), "4");
+    chkPrintItem_1->click();
+    EXPECT_TRUE(txtRange_0->isEnabled() && txtRange_1->isEnabled());
+    txtRange_0->setText("4");
+    chkPrintItem_1->click();
+    EXPECT_FALSE(txtRange_0->isEnabled() || txtRange_1->isEnabled());
+    EXPECT_EQ(txtRange_0->text(), "4");
 
-    dialog->cmdSelectAll->click();
-    EXPECT_TRUE(dialog->chkPrintItem_1->isChecked() && dialog->chkPrintItem_2->isChecked());
-    EXPECT_TRUE(dialog->txtRange_0->isEnabled());
-    dialog->cmdClearAll->click();
-    EXPECT_FALSE(dialog->chkPrintItem_1->isChecked() || dialog->chkPrintItem_2->isChecked());
-    EXPECT_FALSE(dialog->txtRange_0->isEnabled());
+    cmdSelectAll->click();
+    EXPECT_TRUE(chkPrintItem_1->isChecked() && chkPrintItem_2->isChecked());
+    EXPECT_TRUE(txtRange_0->isEnabled());
+    cmdClearAll->click();
+    EXPECT_FALSE(chkPrintItem_1->isChecked() || chkPrintItem_2->isChecked());
+    EXPECT_FALSE(txtRange_0->isEnabled());
 }
 
 TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
 {
-    dialog->chkPrintItem_1->setChecked(true);
-    QLineEdit* start = dialog->txtRange_0;
+    chkPrintItem_1->setChecked(true);
+    QLineEdit* start = txtRange_0;
     start->setFocus();
     start->setText("0");
     start->deselect();
@@ -139,16 +158,16 @@ TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
     EXPECT_EQ(start->text(), "01");
 
     keyinput::key(Qt::Key_Return);  // Enter moves on, leaving validates
-    EXPECT_EQ(QApplication::focusWidget(), dialog->txtRange_1);
+    EXPECT_EQ(QApplication::focusWidget(), txtRange_1);
     EXPECT_EQ(start->text(), "1");
     Settle();
-    EXPECT_EQ(dialog->txtRange_1->selectedText(), "128");
+    EXPECT_EQ(txtRange_1->selectedText(), "128");
     keyinput::type("5");  // types over the selection
     keyinput::key(Qt::Key_Tab);
-    EXPECT_EQ(dialog->txtRange_1->text(), "5");
+    EXPECT_EQ(txtRange_1->text(), "5");
     start->setFocus();
     start->setText("10");
-    dialog->txtRange_1->setFocus();  // start 10 > end 5 -> 1
+    txtRange_1->setFocus();  // start 10 > end 5 -> 1
     EXPECT_EQ(start->text(), "1");
     keyinput::press(start, Qt::Key_Escape, Qt::NoModifier, "\x1b");  // Esc still cancels from a range box
     EXPECT_FALSE(dialog->isVisible());
@@ -157,9 +176,9 @@ TEST_F(PrintDialog, RangeBoxKeysAndValidationOnLeaving)
 
 TEST_F(PrintDialog, SwitchingWindowsLeavesAHalfTypedRangeAlone)
 {
-    dialog->chkPrintItem_1->setChecked(true);
-    dialog->txtRange_0->setText("5");
-    QLineEdit* end = dialog->txtRange_1;
+    chkPrintItem_1->setChecked(true);
+    txtRange_0->setText("5");
+    QLineEdit* end = txtRange_1;
     end->setFocus();
     Settle();
     keyinput::type("1");  // over the selected "128"
@@ -170,14 +189,28 @@ TEST_F(PrintDialog, SwitchingWindowsLeavesAHalfTypedRangeAlone)
     ASSERT_TRUE(keyinput::showActive(dialog.get()));
     ASSERT_EQ(QApplication::focusWidget(), end);
     keyinput::type("2");
-    dialog->chkPrintItem_2->setFocus();
+    chkPrintItem_2->setFocus();
     EXPECT_EQ(end->text(), "12");
+}
+
+TEST_F(PrintDialog, AltKeysValidateTheFocusedRangeBoxAsLeavingItWould)
+{
+    chkPrintItem_1->setChecked(true);
+    txtRange_0->setText("3");
+    txtRange_1->setFocus();
+    txtRange_1->setText("2");  // below the start: leaving makes it 128, the start stays
+    prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    QTest::keyClick(txtRange_1, Qt::Key_V, Qt::AltModifier);
+    QTest::qWaitFor([this] { return !prompter.dialogsShown.empty(); });  // the button animates its click
+    ASSERT_EQ(prompter.dialogsShown, std::vector<QString>({"dlgPrintPreview"}));
+    EXPECT_EQ(txtRange_0->text(), "3");
+    EXPECT_EQ(txtRange_1->text(), "128");
 }
 
 TEST_F(PrintDialog, NothingSelectedOnlyAsksToSelect)
 {
-    dialog->cmdOK->click();
-    dialog->cmdPreview->click();
+    cmdOK->click();
+    cmdPreview->click();
     ASSERT_EQ(prompter.asked.size(), 2u);
     EXPECT_EQ(prompter.asked[0].text, "Please select printing items.");
     EXPECT_EQ(prompter.asked[0].title, "ZQ-915");
@@ -188,14 +221,14 @@ TEST_F(PrintDialog, NothingSelectedOnlyAsksToSelect)
 
 TEST_F(PrintDialog, CancelledPrinterDialogOrSetupPrintsNothing)
 {
-    dialog->chkPrintItem_2->setChecked(true);
+    chkPrintItem_2->setChecked(true);
     const QString file = dir.filePath("never.pdf");
     dialog->printer().setOutputFormat(QPrinter::PdfFormat);
     dialog->printer().setOutputFileName(file);
     prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     prompter.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
-    dialog->cmdSetup->click();
-    dialog->cmdOK->click();
+    cmdSetup->click();
+    cmdOK->click();
     EXPECT_EQ(prompter.dialogsShown, std::vector<QString>({"dlgPrintSetup", "dlgPrint"}));
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(dialog->isVisible());
@@ -204,7 +237,7 @@ TEST_F(PrintDialog, CancelledPrinterDialogOrSetupPrintsNothing)
 
 TEST_F(PrintDialog, PrintsToPdfAndCloses)
 {
-    dialog->cmdSelectAll->click();
+    cmdSelectAll->click();
     const QString file = dir.filePath("list.pdf");
     printTo(file);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -225,7 +258,7 @@ TEST_F(PrintDialog, PrintsToPdfAndCloses)
 
 TEST_F(PrintDialog, FailedPrintReportsAndStaysOpen)
 {
-    dialog->chkPrintItem_1->setChecked(true);
+    chkPrintItem_1->setChecked(true);
     printTo(dir.filePath("missing/list.pdf"));
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_TRUE(prompter.asked[0].text.startsWith("Printing failed.\n"));
@@ -239,7 +272,7 @@ TEST_F(PrintDialog, FailedPrintReportsAndStaysOpen)
 
 TEST_F(PrintDialog, PreviewPaintsTheSamePages)
 {
-    dialog->chkPrintItem_1->setChecked(true);
+    chkPrintItem_1->setChecked(true);
     int pages = 0;
     prompter.dialogScripts.push_back([&pages](QDialog& preview) {
         auto* widget = preview.findChild<QPrintPreviewWidget*>();
@@ -247,7 +280,7 @@ TEST_F(PrintDialog, PreviewPaintsTheSamePages)
         pages = widget->pageCount();
         return int(QDialog::Rejected);
     });
-    dialog->cmdPreview->click();
+    cmdPreview->click();
     EXPECT_EQ(prompter.dialogsShown, std::vector<QString>({"dlgPrintPreview"}));
     EXPECT_EQ(pages, 2);
     EXPECT_TRUE(dialog->isVisible());

@@ -20,6 +20,7 @@
 #include "platform/Prompter.h"
 #include "platform/QtPrintSurface.h"
 #include "platform/QtText.h"
+#include "platform/TypedTextFilter.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -65,11 +66,6 @@ QPushButton* Button(QWidget* parent, const char* name, int textId)
 
 }  // namespace
 
-bool RangeBoxAcceptsDigit(int currentLength, bool hasSelection)
-{
-    return currentLength < kMaxRangeDigits || hasSelection;
-}
-
 QString ValidatedRangeStart(const QString& start, const QString& end)
 {
     const double first = LeadingNumber(start);
@@ -114,7 +110,7 @@ void frmPrint::buildControls()
     for (QLineEdit* box : {txtRange_0, txtRange_1}) {
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAcceptDrops(false);
-        box->setMaxLength(kMaxRangeDigits);
+        new TypedTextFilter(*box, AcceptDigit, kMaxRangeDigits, TypedTextFilter::Full::UnlessSelected);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         box->setAlignment(Qt::AlignRight);
         box->installEventFilter(this);
@@ -196,14 +192,7 @@ bool frmPrint::eventFilter(QObject* watched, QEvent* event)
                 focusNextChild();
                 return true;
             }
-            if (!isRange) break;
-            // Pasted text would pass no filter, so there is no paste.
-            if (key->matches(QKeySequence::Paste)) return true;
-            // Editing, navigation and control keys (Backspace, Tab, Esc) work as usual.
-            const QString text = key->text();
-            if (text.isEmpty() || !text[0].isPrint()) break;
-            const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
-            return !(digit && RangeBoxAcceptsDigit(int(box->text().size()), box->hasSelectedText()));
+            break;
         }
         case QEvent::FocusIn:
             // Deferred: a mouse click would otherwise drop the selection at once.
@@ -220,10 +209,14 @@ bool frmPrint::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-PrintChoices frmPrint::choices()
+void frmPrint::validateFocusedRangeBox()
 {
-    validateStart();
-    validateEnd();
+    if (focusWidget() == txtRange_0) validateStart();
+    if (focusWidget() == txtRange_1) validateEnd();
+}
+
+PrintChoices frmPrint::choices() const
+{
     PrintChoices c;
     c.memoryChannels = chkPrintItem_1->isChecked();
     c.optionalFeatures = chkPrintItem_2->isChecked();
@@ -251,6 +244,7 @@ void frmPrint::runSetup()
 
 void frmPrint::runPreview()
 {
+    validateFocusedRangeBox();
     if (!anythingSelected()) return;
     const PrintChoices job = choices();
     QPrintPreviewDialog dialog(&m_printer, this);
@@ -264,6 +258,7 @@ void frmPrint::runPreview()
 
 void frmPrint::runPrint()
 {
+    validateFocusedRangeBox();
     if (!anythingSelected()) return;
     QPrintDialog dialog(&m_printer, this);
     dialog.setObjectName(QStringLiteral("dlgPrint"));

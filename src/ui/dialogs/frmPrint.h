@@ -15,7 +15,6 @@ class QPushButton;
 
 // Range-box rules, kept free of widgets so they can be checked directly.
 // A box holds at most three digits; a selection can be typed over.
-[[nodiscard]] bool RangeBoxAcceptsDigit(int currentLength, bool hasSelection);
 // The text a range box takes when the focus leaves it. Both boxes are read as
 // their leading decimal number (empty = 0), rounded half to even.
 // Start: 0 (or less), or more than the end -> "1"; else the number ("007" -> "7").
@@ -36,22 +35,6 @@ public:
     // The printer the job uses; set-up and the printer dialog change it.
     [[nodiscard]] QPrinter& printer() { return m_printer; }
 
-    // The current choices, with both range boxes validated first.
-    [[nodiscard]] PrintChoices choices();
-
-    QCheckBox* chkPrintItem_1;
-    QCheckBox* chkPrintItem_2;
-    QLabel* lblFrom;
-    QLineEdit* txtRange_0;
-    QLabel* lblTo;
-    QLineEdit* txtRange_1;
-    QPushButton* cmdSelectAll;
-    QPushButton* cmdClearAll;
-    QPushButton* cmdSetup;
-    QPushButton* cmdPreview;
-    QPushButton* cmdCancel;
-    QPushButton* cmdOK;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -61,6 +44,11 @@ private:
     void setBothItems(bool checked);
     void validateStart();
     void validateEnd();
+    // OK and Preview by their Alt keys leave the focus in a range box: it is
+    // validated as leaving it would, before the range is read.
+    void validateFocusedRangeBox();
+    // What the controls hold now; changes nothing.
+    [[nodiscard]] PrintChoices choices() const;
     [[nodiscard]] bool anythingSelected();
     void runSetup();
     void runPreview();
@@ -71,6 +59,19 @@ private:
     Prompter& m_prompter;
     QPrinter m_printer{QPrinter::HighResolution};
     QString m_bandLabel;
+
+    QCheckBox* chkPrintItem_1 = nullptr;
+    QCheckBox* chkPrintItem_2 = nullptr;
+    QLabel* lblFrom = nullptr;
+    QLineEdit* txtRange_0 = nullptr;
+    QLabel* lblTo = nullptr;
+    QLineEdit* txtRange_1 = nullptr;
+    QPushButton* cmdSelectAll = nullptr;
+    QPushButton* cmdClearAll = nullptr;
+    QPushButton* cmdSetup = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdOK = nullptr;
 };
 
 // File > Print: opens "Print Out List" modally over `parent` through `prompter`.

@@ -63,20 +63,27 @@ protected:
         state = NewDocumentFor(kDefaultBandCode);
         for (int c = 0; c < 10; ++c) StoreFreq(state.memoryImage, c, layout::kRxFreqRow, "250.00000");
         dialog = std::make_unique<frmPrint>(state, prompter);
-        chkPrintItem_1 = dialog->findChild<QCheckBox*>(QStringLiteral("chkPrintItem_1"));
-        chkPrintItem_2 = dialog->findChild<QCheckBox*>(QStringLiteral("chkPrintItem_2"));
-        txtRange_0 = dialog->findChild<QLineEdit*>(QStringLiteral("txtRange_0"));
-        txtRange_1 = dialog->findChild<QLineEdit*>(QStringLiteral("txtRange_1"));
-        cmdSelectAll = dialog->findChild<QPushButton*>(QStringLiteral("cmdSelectAll"));
-        cmdClearAll = dialog->findChild<QPushButton*>(QStringLiteral("cmdClearAll"));
-        cmdSetup = dialog->findChild<QPushButton*>(QStringLiteral("cmdSetup"));
-        cmdPreview = dialog->findChild<QPushButton*>(QStringLiteral("cmdPreview"));
-        cmdCancel = dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
-        cmdOK = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        find(&chkPrintItem_1, "chkPrintItem_1");
+        find(&chkPrintItem_2, "chkPrintItem_2");
+        find(&txtRange_0, "txtRange_0");
+        find(&txtRange_1, "txtRange_1");
+        find(&cmdSelectAll, "cmdSelectAll");
+        find(&cmdClearAll, "cmdClearAll");
+        find(&cmdSetup, "cmdSetup");
+        find(&cmdPreview, "cmdPreview");
+        find(&cmdCancel, "cmdCancel");
+        find(&cmdOK, "cmdOK");
         dialog->show();
         dialog->activateWindow();
         for (int i = 0; i < 50 && !dialog->isActiveWindow(); ++i) Settle();
         ASSERT_TRUE(dialog->isActiveWindow());
+    }
+
+    template <typename T>
+    void find(T** control, const char* name)
+    {
+        *control = dialog->findChild<T*>(QLatin1String(name));
+        ASSERT_NE(*control, nullptr) << name;
     }
 
     void printTo(const QString& file)
@@ -90,16 +97,10 @@ protected:
     AppState state;
     ScriptedPrompter prompter;
     std::unique_ptr<frmPrint> dialog;
-    QCheckBox* chkPrintItem_1 = nullptr;
-    QCheckBox* chkPrintItem_2 = nullptr;
-    QLineEdit* txtRange_0 = nullptr;
-    QLineEdit* txtRange_1 = nullptr;
-    QPushButton* cmdSelectAll = nullptr;
-    QPushButton* cmdClearAll = nullptr;
-    QPushButton* cmdSetup = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdOK = nullptr;
+    QCheckBox *chkPrintItem_1 = nullptr, *chkPrintItem_2 = nullptr;
+    QLineEdit *txtRange_0 = nullptr, *txtRange_1 = nullptr;
+    QPushButton *cmdSelectAll = nullptr, *cmdClearAll = nullptr, *cmdSetup = nullptr, *cmdPreview = nullptr,
+                *cmdCancel = nullptr, *cmdOK = nullptr;
     QTemporaryDir dir;
 };
 

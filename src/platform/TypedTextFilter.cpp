@@ -54,15 +54,22 @@ private:
     int m_maxLength;
 };
 
+// What a key types, or "" for editing, moving and shortcut keys. A key may
+// type several characters at once (an emoji); that is typing too.
+QString TypedText(const QKeyEvent& key)
+{
+    if (IsKeypadDecimal(key)) return QStringLiteral(".");
+    const QString text = key.text();
+    const bool typing = !text.isEmpty() && IsPrintable(text.front()) && !IsShortcutChord(key.modifiers());
+    return typing ? text : QString();
+}
+
 }  // namespace
 
 std::optional<QChar> TypedCharacter(const QKeyEvent& key)
 {
-    if (IsKeypadDecimal(key)) return QChar(u'.');
-    const QString text = key.text();
-    if (text.size() != 1 || !IsPrintable(text.front()) || IsShortcutChord(key.modifiers()))
-        return std::nullopt;
-    return text.front();
+    const QString text = TypedText(key);
+    return text.size() == 1 ? std::optional<QChar>(text.front()) : std::nullopt;
 }
 
 std::optional<QChar> AcceptDigit(QChar typed)
@@ -91,13 +98,9 @@ bool TypedTextFilter::eventFilter(QObject* watched, QEvent* event)
 bool TypedTextFilter::keyPress(const QKeyEvent& key)
 {
     if (key.matches(QKeySequence::Paste) || IsUnusedMovingKey(key.key())) return true;
-    const QString text = key.text();
-    // A key that types several characters at once is typing too, just never accepted.
-    const bool typing = IsKeypadDecimal(key) ||
-                        (!text.isEmpty() && IsPrintable(text.front()) && !IsShortcutChord(key.modifiers()));
-    if (!typing) return false;
-    const auto typed = TypedCharacter(key);
-    const auto accepted = typed ? m_accept(*typed) : std::nullopt;
+    const QString typed = TypedText(key);
+    if (typed.isEmpty()) return false;
+    const auto accepted = typed.size() == 1 ? m_accept(typed.front()) : std::nullopt;
     const bool roomForIt =
         m_box.text().size() < m_maxLength || (m_full == Full::UnlessSelected && m_box.hasSelectedText());
     if (accepted && roomForIt) m_box.insert(QString(*accepted));

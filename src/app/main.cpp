@@ -1,9 +1,13 @@
+#include <iostream>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
 #include "core/AppState.h"
+#include "link/frmClone.h"
+#include "platform/InterruptWatcher.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtPrompter.h"
 #include "ui/main/DocumentCommands.h"
@@ -23,6 +27,18 @@ int main(int argc, char** argv)
         return 1;
     }
     window.show();
+    // SIGINT or SIGTERM: a transfer under way tells the radio End first, so it
+    // is not left in programming mode.
+    InterruptWatcher interrupts;
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &app, [](int signal) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* clone = qobject_cast<frmClone*>(widget);
+            if (clone && clone->runner().interrupt())
+                std::cerr << qPrintable(clone->runner().portName()) << ": "
+                          << qPrintable(clone->runner().interruptedNote()) << std::endl;
+        }
+        QCoreApplication::exit(InterruptWatcher::exitStatus(signal));
+    });
     // A data file handed over by a file manager opens as if chosen in Open,
     // once the window is up to own any message about it.
     const QStringList arguments = QApplication::arguments();

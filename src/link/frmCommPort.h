@@ -35,4 +35,5 @@ private:
     void acceptChoice();
 
     AppState& m_state;
+    QStringList m_detectedDevices;
 };

@@ -161,6 +161,11 @@ constexpr Entry kTable[] = {
     {1654, "Max", "最大"},
     {1655, "Current Value", "当前值"},
     {1700, "Other port:", "其他端口："},
+    {1730, "in use by another program", "正被其他程序使用"},
+    {1731, "port disappeared (cable unplugged?)", "端口已消失（数据线被拔出？）"},
+    {1732, "no such serial port", "没有这个串口"},
+    {1733, "Add your user to the group \"%1\" that owns the device, then log in again.",
+     "请把您的用户加入拥有该设备的组“%1”，然后重新登录。"},
 };
 
 std::uint8_t g_languageIndex = 0;

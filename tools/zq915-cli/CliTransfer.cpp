@@ -10,6 +10,7 @@
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 #include "link/CloneRunner.h"
+#include "platform/InterruptWatcher.h"
 #include "platform/QtSerialPort.h"
 #include "strings/Strings.h"
 
@@ -18,9 +19,13 @@ namespace {
 // Nobody can answer Retry here: the question's first sentence is the message.
 constexpr std::string_view kCheckConnection = "Check Connection.";
 
+// Said of a port that an interruption kept from being tried.
+constexpr std::string_view kNotDone = "not done";
+
 struct TransferResult {
     bool ok = false;
-    std::string message;  // the completion text, or what went wrong
+    bool interrupted = false;  // SIGINT or SIGTERM stopped it (End was sent)
+    std::string message;       // the completion text, or what went wrong
     MemoryImage image;    // after a completed read: the radio's memory over the starting image
 };
 
@@ -35,18 +40,29 @@ void EnsureApplication()
     static QCoreApplication app(argc, argv);
 }
 
-TransferResult Transfer(const std::string& port, CloneSession::Direction direction, const MemoryImage& image)
+TransferResult Transfer(const std::string& port, CloneSession::Direction direction, const MemoryImage& image,
+                        const InterruptWatcher& interrupts)
 {
-    EnsureApplication();
     TransferResult result;
+    if (interrupts.caught() != 0) {
+        result.interrupted = true;
+        result.message = std::string(kNotDone);
+        return result;
+    }
     QtSerialPort serial;
     CloneRunner runner(serial, QString::fromStdString(port), direction, image);
     if (!runner.openPort()) {
-        result.message = Text(1600) + " " + serial.errorText().toStdString();
+        result.message = Text(1600) + "\n" + serial.errorText().toStdString();
         return result;
     }
 
     QEventLoop loop;
+    // A signal that came while the port was opening is delivered once the loop runs.
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &loop, [&] {
+        if (!runner.interrupt()) return;
+        result.interrupted = true;
+        result.message = runner.interruptedNote().toStdString();
+    });
     std::string lastLabel;
     QObject::connect(&runner, &CloneRunner::progressChanged, &loop, [&](int, const QString& label) {
         const std::string text = label.toStdString();
@@ -101,6 +117,8 @@ int RunRead(const CliArgs& args)
     const ParsedArgs parsed = ParseCliArgs(args, {"--ident"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
+    EnsureApplication();
+    const InterruptWatcher interrupts;
 
     MemoryImage start = NewDocumentImage();
     for (const auto& [name, value] : parsed.options) {
@@ -109,7 +127,12 @@ int RunRead(const CliArgs& args)
         start = *from;
     }
 
-    const TransferResult result = Transfer(parsed.positional[0], CloneSession::Direction::Read, start);
+    const std::string& port = parsed.positional[0];
+    const TransferResult result = Transfer(port, CloneSession::Direction::Read, start, interrupts);
+    if (result.interrupted) {
+        std::cerr << port << ": " << result.message << '\n';
+        return InterruptWatcher::exitStatus(interrupts.caught());
+    }
     if (!result.ok) return CliFail(result.message);
     if (!SaveDataFile(parsed.positional[1], result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
@@ -124,13 +147,16 @@ int RunWrite(const CliArgs& args)
 
     const std::optional<MemoryImage> image = LoadDataFile(parsed.positional.back());
     if (!image) return kCliFailed;
+    EnsureApplication();
+    const InterruptWatcher interrupts;
 
     int failures = 0;
     for (std::size_t i = 0; i + 1 < parsed.positional.size(); ++i) {
         const std::string& port = parsed.positional[i];
-        const TransferResult result = Transfer(port, CloneSession::Direction::Write, *image);
+        const TransferResult result = Transfer(port, CloneSession::Direction::Write, *image, interrupts);
         (result.ok ? std::cout : std::cerr) << port << ": " << result.message << std::endl;
         if (!result.ok) ++failures;
     }
+    if (interrupts.caught() != 0) return InterruptWatcher::exitStatus(interrupts.caught());
     return failures == 0 ? kCliOk : kCliFailed;
 }

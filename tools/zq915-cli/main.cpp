@@ -25,10 +25,13 @@ const CliCommand kCommands[] = {
      "  Reads the radio on PORT (COM1..COM4 or a device path) and writes FILE.dat\n"
      "  only after a complete read. The radio must identify itself as the document\n"
      "  FROM.dat does (default: a new document, which expects eight FF bytes).\n"
-     "  Progress goes to stderr; there is no retry.\n"},
+     "  Progress goes to stderr; there is no retry. Ctrl+C (or SIGTERM) ends the\n"
+     "  session with the radio properly and writes no file.\n"},
     {"write", RunWrite, "write PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
-     "  fails if any port failed.\n"},
+     "  fails if any port failed. Ctrl+C (or SIGTERM) ends the session with the\n"
+     "  radio properly (\"interrupted, radio partly written\") and reports the\n"
+     "  remaining ports as \"not done\".\n"},
 };
 
 void PrintHelp(std::ostream& out)
@@ -38,7 +41,8 @@ void PrintHelp(std::ostream& out)
     for (const CliCommand& command : kCommands)
         out << "zq915-cli " << command.usage << '\n' << command.help << '\n';
     out << "zq915-cli --help\n  Prints this text. \"zq915-cli COMMAND --help\" prints one command's text.\n\n"
-           "Exit status 0 on success; 1 with a one-line message on stderr otherwise.\n";
+           "Exit status 0 on success; 1 with a message on stderr otherwise; 130 after\n"
+           "Ctrl+C and 143 after SIGTERM during read or write.\n";
 }
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg == "help"; }

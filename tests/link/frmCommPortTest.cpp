@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include "link/frmCommPort.h"
 #include "strings/Strings.h"
@@ -101,6 +103,35 @@ TEST(CommPortDialog, PickingADetectedDeviceFromTheList)
     dialog.cboDevice->setCurrentIndex(1);
     dialog.cmdOK->click();
     EXPECT_EQ(state.commPortDevice, "/dev/ttyS0");
+}
+
+TEST(CommPortDialog, TypedPrefixOfADetectedDeviceStaysAsTyped)
+{
+    AppState state;
+    frmCommPort dialog(state, kDevices);
+    dialog.show();
+    dialog.cboDevice->setFocus();
+    QTest::keyClicks(dialog.cboDevice->lineEdit(), QStringLiteral("/dev/tty"));
+    QTest::keyClick(dialog.cboDevice->lineEdit(), Qt::Key_Return);
+    if (dialog.isVisible()) dialog.cmdOK->click();
+    EXPECT_EQ(state.commPortDevice, "/dev/tty");
+}
+
+TEST(CommPortDialog, ComNumberKeepsTheDeviceItShowed)
+{
+    AppState state;
+    {
+        frmCommPort dialog(state, kDevices);
+        dialog.optCOM[1]->click();
+        dialog.cmdOK->click();
+    }
+#ifndef Q_OS_WIN
+    EXPECT_EQ(SelectedPortName(state), "/dev/ttyS0");
+#endif
+    frmCommPort again(state, {QStringLiteral("/dev/ttyACM0")});
+    again.optCOM[1]->click();  // shows a dash now: found when the port is opened
+    again.cmdOK->click();
+    EXPECT_EQ(SelectedPortName(state), "COM2");
 }
 
 TEST(CommPortDialog, InvalidChoiceChangesNothing)

@@ -73,8 +73,9 @@ bool CloneRunner::interrupt()
 
 QString CloneRunner::interruptedNote() const
 {
-    return m_session.direction() == CloneSession::Direction::Write ? QStringLiteral("interrupted, radio partly written")
-                                                                    : QStringLiteral("interrupted");
+    return m_session.direction() == CloneSession::Direction::Write
+               ? QStringLiteral("interrupted, radio partly written")
+               : QStringLiteral("interrupted");
 }
 
 QString CloneRunner::failureDetail() const { return m_failureDetail; }

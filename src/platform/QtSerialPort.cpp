@@ -139,7 +139,8 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
     if (m_opening || !m_port.isOpen() || error == QSerialPort::OpenError) return;
     // Qt's reason for a vanished device is whatever the next system call said.
     const bool disappeared = error == QSerialPort::ResourceError || !QFileInfo::exists(m_device);
-    m_error = m_device + QStringLiteral(": ") + (disappeared ? QText(kDisappearedText) : m_port.errorString());
+    m_error =
+        m_device + QStringLiteral(": ") + (disappeared ? QText(kDisappearedText) : m_port.errorString());
     m_savedFlags.reset();
     m_port.close();
     Q_EMIT failed();

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 

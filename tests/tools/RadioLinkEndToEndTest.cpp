@@ -1,14 +1,14 @@
 #include <csignal>
 #include <optional>
 
+#include <unistd.h>
 #include <QRegularExpression>
 #include <QThread>
-#include <unistd.h>
 
 #include "ToolRun.h"
-#include "platform/QtSerialPort.h"
 #include "core/Layout.h"
 #include "files/DataFile.h"
+#include "platform/QtSerialPort.h"
 
 // The radio simulator on a real pseudo-terminal, driven by zq915-cli read and
 // write: the whole path through QSerialPort, the runner and the session.
@@ -211,7 +211,8 @@ TEST_F(RadioLinkEndToEnd, PortCausesAreNamed)
         ASSERT_TRUE(holder.open(device)) << holder.errorText().toStdString();
         const ToolRun busy = RunCli({"write", device, path("doc.dat")});
         EXPECT_EQ(busy.status, 1);
-        EXPECT_TRUE(busy.err.contains("Cannot Open Communication Port.\n" + device + ": in use by another program"))
+        EXPECT_TRUE(
+            busy.err.contains("Cannot Open Communication Port.\n" + device + ": in use by another program"))
             << busy.err.toStdString();
     }
 
@@ -220,15 +221,16 @@ TEST_F(RadioLinkEndToEnd, PortCausesAreNamed)
     m_sim.kill();
     const QString unplugged = finishedErr(read);
     EXPECT_EQ(read.exitCode(), 1);
-    EXPECT_TRUE(unplugged.contains(device + ": port disappeared (cable unplugged?)")) << unplugged.toStdString();
+    EXPECT_TRUE(unplugged.contains(device + ": port disappeared (cable unplugged?)"))
+        << unplugged.toStdString();
     m_sim.waitForFinished(3000);
 
     if (::geteuid() != 0) GTEST_SKIP() << "only root can try the port as another user";
     device = startRadio({});
     ASSERT_FALSE(device.isEmpty());
     // The other user needs to reach the document and the program.
-    QFile::setPermissions(path("."), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                         QFile::ExeOther);
+    QFile::setPermissions(path("."), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadOther | QFile::ExeOther);
     QFile::setPermissions(path("doc.dat"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     QProcess other;
     other.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", CliPath(), "write", device,

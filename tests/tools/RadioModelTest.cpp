@@ -50,13 +50,14 @@ TEST_P(RadioModelOrder, MessagesOutOfTurnAreRecordedAndGoUnanswered)
 
 INSTANTIATE_TEST_SUITE_P(
     Sessions, RadioModelOrder,
-    ::testing::Values(OrderCase{"ReadInTurn", {kHandshake, kIdentify, kAck, kRead0, kAck, kRead1, kAck, kEnd}, false},
-                      OrderCase{"WriteInTurn", {kHandshake, kIdentify, kAck, kWrite0, kWrite1, kEnd}, false},
-                      OrderCase{"IdentifyBeforeHandshake", {kIdentify}, true},
-                      OrderCase{"BlockBeforeIdentifyAcknowledge", {kHandshake, kIdentify, kRead0}, true},
-                      OrderCase{"ReadBlockWithoutAcknowledge", {kHandshake, kIdentify, kAck, kRead0, kRead1}, true},
-                      OrderCase{"AcknowledgeBetweenWriteBlocks", {kHandshake, kIdentify, kAck, kWrite0, kAck}, true},
-                      OrderCase{"WriteInsideARead", {kHandshake, kIdentify, kAck, kRead0, kAck, kWrite1}, true}),
+    ::testing::Values(
+        OrderCase{"ReadInTurn", {kHandshake, kIdentify, kAck, kRead0, kAck, kRead1, kAck, kEnd}, false},
+        OrderCase{"WriteInTurn", {kHandshake, kIdentify, kAck, kWrite0, kWrite1, kEnd}, false},
+        OrderCase{"IdentifyBeforeHandshake", {kIdentify}, true},
+        OrderCase{"BlockBeforeIdentifyAcknowledge", {kHandshake, kIdentify, kRead0}, true},
+        OrderCase{"ReadBlockWithoutAcknowledge", {kHandshake, kIdentify, kAck, kRead0, kRead1}, true},
+        OrderCase{"AcknowledgeBetweenWriteBlocks", {kHandshake, kIdentify, kAck, kWrite0, kAck}, true},
+        OrderCase{"WriteInsideARead", {kHandshake, kIdentify, kAck, kRead0, kAck, kWrite1}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

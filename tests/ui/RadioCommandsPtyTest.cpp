@@ -87,7 +87,8 @@ TEST_F(RadioCommandsPty, WriteHungUpHalfWayIsRetriedInFull)
 
     prompter.answers = {Button::Ok, Button::Retry, Button::Ok};
     window->radioCommands().Write();
-    EXPECT_EQ(prompter.texts().mid(1), (QStringList{"Check Connection. Retry or Cancel?", "Writing completed!"}));
+    EXPECT_EQ(prompter.texts().mid(1),
+              (QStringList{"Check Connection. Retry or Cancel?", "Writing completed!"}));
     stopRadio();
     EXPECT_TRUE(radioHolds(state.memoryImage));
     EXPECT_TRUE(radio.violations().empty());

@@ -158,15 +158,20 @@ bool RadioModel::accepts(std::uint8_t kind)
             if (m_expect == Expect::FirstBlock || m_expect == Expect::ReadBlock) return next(Expect::ReadAck);
             break;
         case 'W':
-            if (m_expect == Expect::FirstBlock || m_expect == Expect::WriteBlock) return next(Expect::WriteBlock);
+            if (m_expect == Expect::FirstBlock || m_expect == Expect::WriteBlock)
+                return next(Expect::WriteBlock);
             break;
         default:
             break;
     }
-    static constexpr const char* kDue[] = {"handshake",   "identify",       "acknowledge of the identification",
-                                           "first block", "next read block", "acknowledge of the read block",
-                                           "next write block"};
-    const char* what = kind == 'M' ? "identify" : kind == kAck ? "acknowledge" : kind == 'R' ? "read block" : "write block";
+    static constexpr const char* kDue[] = {
+        "handshake",       "identify",        "acknowledge of the identification",
+        "first block",     "next read block", "acknowledge of the read block",
+        "next write block"};
+    const char* what = kind == 'M'    ? "identify"
+                       : kind == kAck ? "acknowledge"
+                       : kind == 'R'  ? "read block"
+                                      : "write block";
     m_violations.push_back("step " + std::to_string(m_step) + ": " + what + " where the " +
                            kDue[static_cast<int>(m_expect)] + " was due; silent until the next handshake");
     // A real radio drops out of programming mode on a message out of turn.

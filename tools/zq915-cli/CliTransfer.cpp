@@ -26,7 +26,7 @@ struct TransferResult {
     bool ok = false;
     bool interrupted = false;  // SIGINT or SIGTERM stopped it (End was sent)
     std::string message;       // the completion text, or what went wrong
-    MemoryImage image;    // after a completed read: the radio's memory over the starting image
+    MemoryImage image;         // after a completed read: the radio's memory over the starting image
 };
 
 // The runner needs an event loop; the command line has no application object

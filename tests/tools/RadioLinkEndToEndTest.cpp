@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 #include <QRegularExpression>
-#include <QThread>
 
 #include "ToolRun.h"
 #include "core/Layout.h"
@@ -78,6 +77,7 @@ protected:
     // Starts the command line and returns once it has moved a few blocks.
     bool startTransfer(QProcess& cli, const QStringList& args)
     {
+        cli.setReadChannel(QProcess::StandardError);  // where progress goes
         cli.start(CliPath(), args);
         QByteArray err;
         while (!err.contains("Completion percentage: 2%")) {
@@ -95,13 +95,18 @@ protected:
     // The last message the simulator received (its --log), in hex.
     QString lastMessageToRadio()
     {
-        const QStringList lines = QString::fromUtf8(m_sim.readAllStandardError()).split('\n');
+        m_sim.setReadChannel(QProcess::StandardError);
+        while (m_sim.waitForReadyRead(300)) {
+        }
+        m_simLog += m_sim.readAllStandardError();
+        const QStringList lines = QString::fromUtf8(m_simLog).split('\n');
         for (auto it = lines.rbegin(); it != lines.rend(); ++it)
             if (it->startsWith('>')) return it->mid(2);
         return {};
     }
 
     QProcess m_sim;
+    QByteArray m_simLog;
     QString m_cliErr;
 };
 
@@ -188,7 +193,6 @@ TEST_F(RadioLinkEndToEnd, InterruptedTransfersEndTheSessionAndSaySo)
     EXPECT_EQ(read.exitCode(), 130) << readErr.toStdString();
     EXPECT_TRUE(readErr.contains(device + ": interrupted\n")) << readErr.toStdString();
     EXPECT_FALSE(QFile::exists(path("partial.dat")));
-    QThread::msleep(50);
     EXPECT_EQ(lastMessageToRadio().right(2), "45");
 
     QProcess write;
@@ -198,7 +202,6 @@ TEST_F(RadioLinkEndToEnd, InterruptedTransfersEndTheSessionAndSaySo)
     EXPECT_EQ(write.exitCode(), 143) << writeErr.toStdString();
     EXPECT_TRUE(writeErr.contains(device + ": interrupted, radio partly written\n" + device + ": not done"))
         << writeErr.toStdString();
-    QThread::msleep(50);
     EXPECT_EQ(lastMessageToRadio().right(2), "45");
 }
 

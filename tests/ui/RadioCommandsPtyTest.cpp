@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <atomic>
 #include <thread>
 

@@ -1,3 +1,5 @@
+#include <iostream>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -5,6 +7,8 @@
 
 #include "core/AppState.h"
 #include "link/DemoSerialPort.h"
+#include "link/frmClone.h"
+#include "platform/InterruptWatcher.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtPrompter.h"
 #include "ui/main/DocumentCommands.h"
@@ -27,6 +31,18 @@ int main(int argc, char** argv)
     QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.removeAll(QStringLiteral("--demo")) > 0) state.commPortDevice = kDemoPortName;
     window.show();
+    // SIGINT or SIGTERM: a transfer under way tells the radio End first, so it
+    // is not left in programming mode.
+    InterruptWatcher interrupts;
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &app, [](int signal) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* clone = qobject_cast<frmClone*>(widget);
+            if (clone && clone->runner().interrupt())
+                std::cerr << qPrintable(clone->runner().portName()) << ": "
+                          << qPrintable(clone->runner().interruptedNote()) << std::endl;
+        }
+        QCoreApplication::exit(InterruptWatcher::exitStatus(signal));
+    });
     // A data file handed over by a file manager opens as if chosen in Open,
     // once the window is up to own any message about it.
     if (!arguments.isEmpty()) {

@@ -29,5 +29,6 @@ struct AppState {
     std::uint8_t transferMode = 0;    // 0 read, 1 write, 2 test window
     std::uint8_t commPortNumber = 1;  // COM1..COM4, never stored
     std::string commPortDevice;       // explicit device path chosen in the port dialog; empty = COMn
+    std::string commPortShownDevice;  // the device COMn showed when chosen; empty = look it up at open
     std::uint8_t copyMode = 0;        // 0 channel, 1 frequency, 2 QT/DQT
 };

@@ -2,9 +2,14 @@
 
 #include <span>
 
+#include <QThread>
+
 #include "platform/SerialPort.h"
 
 namespace {
+
+// The radio needs a moment to take End before the line drops.
+constexpr unsigned long kEndToCloseMs = 5;
 
 QByteArray toBytes(const std::vector<std::uint8_t>& bytes)
 {
@@ -32,13 +37,19 @@ CloneRunner::~CloneRunner()
     if (m_finished) return;
     // Going away mid-transfer: leave neither the radio in its session nor the port open.
     const CloneSession::Actions actions = m_session.cancel();
-    if (!actions.send.empty()) m_port.write(toBytes(actions.send));
-    m_port.close();
+    if (!actions.send.empty() && m_port.write(toBytes(actions.send)))
+        closeAfterEnd();
+    else
+        m_port.close();
 }
 
 bool CloneRunner::openPort() { return m_port.isOpen() || m_port.open(m_portName); }
 
-void CloneRunner::start() { apply(m_session.start()); }
+void CloneRunner::start()
+{
+    m_started = true;
+    apply(m_session.start());
+}
 
 void CloneRunner::answerPrompt(bool retry)
 {
@@ -52,6 +63,20 @@ void CloneRunner::answerPrompt(bool retry)
 }
 
 void CloneRunner::cancel() { apply(m_session.cancel()); }
+
+bool CloneRunner::interrupt()
+{
+    if (!m_started || m_session.isOver()) return false;
+    cancel();
+    return true;
+}
+
+QString CloneRunner::interruptedNote() const
+{
+    return m_session.direction() == CloneSession::Direction::Write
+               ? QStringLiteral("interrupted, radio partly written")
+               : QStringLiteral("interrupted");
+}
 
 QString CloneRunner::failureDetail() const { return m_failureDetail; }
 
@@ -93,6 +118,14 @@ void CloneRunner::apply(const CloneSession::Actions& actions)
     closeIfOver();
 }
 
+void CloneRunner::closeAfterEnd()
+{
+    // Every way out of a session sends End; a line that already failed took nothing.
+    if (!m_port.isOpen()) return;
+    QThread::msleep(kEndToCloseMs);
+    m_port.close();
+}
+
 QString CloneRunner::portFailure() const { return QStringLiteral("port failed: ") + m_port.errorText(); }
 
 void CloneRunner::raisePrompt()
@@ -114,13 +147,11 @@ void CloneRunner::raisePrompt()
 
 void CloneRunner::closeIfOver()
 {
+    if (!m_session.isOver() || m_finished) return;
     const CloneSession::State state = m_session.state();
-    const bool over = state == CloneSession::State::Completed || state == CloneSession::State::Refused ||
-                      state == CloneSession::State::Cancelled;
-    if (!over || m_finished) return;
     m_finished = true;
     m_deadline.stop();
-    m_port.close();
+    closeAfterEnd();
     QMetaObject::invokeMethod(
         this,
         [this, state] {

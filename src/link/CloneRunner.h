@@ -11,7 +11,8 @@ class SerialPort;
 // Drives a CloneSession over a serial port: what arrives goes to the session
 // at once, and the next message goes out as soon as a reply is evaluated. One
 // deadline timer (500 ms per message) stands for a missing reply; a port that
-// fails mid-transfer counts as a missing reply too.
+// fails mid-transfer counts as a missing reply too. However the session ends
+// (End sent), the port closes 5 ms later.
 //
 // Notices reach the owner as queued signals, never from inside the port's own
 // signal handling: checkConnection() asks for answerPrompt(); finished()
@@ -37,11 +38,18 @@ public:
     void answerPrompt(bool retry);
     // Ends a transfer that is still going (the window was closed): End is sent.
     void cancel();
+    // The process is asked to stop: a transfer under way is cancelled (End
+    // sent, the port closed 5 ms later) before this returns. False when none
+    // was under way.
+    bool interrupt();
+    // "interrupted", for a write "interrupted, radio partly written".
+    [[nodiscard]] QString interruptedNote() const;
 
     // The per-message deadline; tests shorten it.
     void setDeadlineMs(int ms) { m_deadlineMs = ms; }
 
     [[nodiscard]] const CloneSession& session() const { return m_session; }
+    [[nodiscard]] const QString& portName() const { return m_portName; }
     // Why the last checkConnection() was raised, for logs and the command line.
     [[nodiscard]] QString failureDetail() const;
 
@@ -58,6 +66,8 @@ private:
     void raisePrompt();
     // Once the session is over: stop the deadline, close the port, queue finished().
     void closeIfOver();
+    // Closes the port 5 ms after the End just sent.
+    void closeAfterEnd();
 
     SerialPort& m_port;
     QString m_portName;
@@ -66,5 +76,6 @@ private:
     int m_deadlineMs = CloneSession::kDeadlineMs;
     QString m_cause;  // why the reply is missing, until the prompt it causes
     QString m_failureDetail;
+    bool m_started = false;
     bool m_finished = false;
 };

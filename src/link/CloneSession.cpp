@@ -64,7 +64,7 @@ CloneSession::Actions CloneSession::deadlineExpired()
 {
     Actions actions;
     if (m_state != State::Running) return actions;
-    abortToPrompt(actions, "step " + std::to_string(m_step) + " (" + currentMessageName() + "): awaited " +
+    abortToPrompt(actions, "step " + std::to_string(m_step) + " (" + currentMessage().name + "): awaited " +
                                std::to_string(awaitedLength()) + " bytes, received " +
                                std::to_string(m_queue.size()));
     return actions;
@@ -103,6 +103,11 @@ std::string CloneSession::progressLabel() const
     return Text(kPercentLabelId) + ": " + std::to_string(percent) + "%";
 }
 
+bool CloneSession::isOver() const
+{
+    return m_state == State::Completed || m_state == State::Refused || m_state == State::Cancelled;
+}
+
 MemoryImage CloneSession::image() const { return m_image; }
 
 std::array<std::uint8_t, 8> CloneSession::expectedIdentification() const
@@ -131,34 +136,22 @@ std::vector<std::uint8_t> CloneSession::writeBlockMessage(int block) const
     return message;
 }
 
-std::vector<std::uint8_t> CloneSession::currentMessage() const
+CloneSession::Message CloneSession::currentMessage() const
 {
     if (m_ackPhase) {
-        if (m_step == 0) return {kHandshake.begin(), kHandshake.end()};
-        if (m_step == kStepCount) return {kEnd};
-        if (m_direction == Direction::Write && m_step >= 2) return writeBlockMessage(m_step - 2);
-        return {kAck};
-    }
-    if (m_step == 1) return {kIdentify.begin(), kIdentify.end()};
-    return readBlockMessage(m_step - 2);
-}
-
-std::string CloneSession::currentMessageName() const
-{
-    if (m_ackPhase) {
-        if (m_step == 0) return "handshake";
-        if (m_step == kStepCount) return "end";
+        if (m_step == 0) return {{kHandshake.begin(), kHandshake.end()}, "handshake"};
+        if (m_step == kStepCount) return {{kEnd}, "end"};
         if (m_direction == Direction::Write && m_step >= 2)
-            return "write block " + std::to_string(m_step - 2);
-        return "acknowledge";
+            return {writeBlockMessage(m_step - 2), "write block " + std::to_string(m_step - 2)};
+        return {{kAck}, "acknowledge"};
     }
-    if (m_step == 1) return "identify";
-    return "read block " + std::to_string(m_step - 2);
+    if (m_step == 1) return {{kIdentify.begin(), kIdentify.end()}, "identify"};
+    return {readBlockMessage(m_step - 2), "read block " + std::to_string(m_step - 2)};
 }
 
 void CloneSession::sendCurrent(Actions& actions)
 {
-    const std::vector<std::uint8_t> message = currentMessage();
+    const std::vector<std::uint8_t> message = currentMessage().bytes;
     actions.send.insert(actions.send.end(), message.begin(), message.end());
     if (m_ackPhase && m_step == kStepCount) {
         finish(actions, State::Completed, Notice::Completed);
@@ -190,7 +183,7 @@ bool CloneSession::evaluate(const std::vector<std::uint8_t>& reply, Actions& act
     if (m_ackPhase) {
         if (reply.size() != 1 || reply[0] != kAck) {
             if (m_step == 0) return true;
-            abortToPrompt(actions, "step " + std::to_string(m_step) + " (" + currentMessageName() +
+            abortToPrompt(actions, "step " + std::to_string(m_step) + " (" + currentMessage().name +
                                        "): awaited 06, received " + hexBytes(reply));
             return false;
         }

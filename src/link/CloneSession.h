@@ -71,6 +71,8 @@ public:
     [[nodiscard]] Actions cancel();
 
     [[nodiscard]] State state() const { return m_state; }
+    // Completed, Refused or Cancelled: nothing more is sent or awaited.
+    [[nodiscard]] bool isOver() const;
     [[nodiscard]] Direction direction() const { return m_direction; }
     [[nodiscard]] int stepIndex() const { return m_step; }
     // Reply length awaited now (1, 8 or 12); 0 when nothing is awaited.
@@ -97,8 +99,11 @@ public:
 private:
     using BlockBuffer = std::array<std::uint8_t, kBlockCount * kBlockSize>;
 
-    [[nodiscard]] std::vector<std::uint8_t> currentMessage() const;
-    [[nodiscard]] std::string currentMessageName() const;
+    struct Message {
+        std::vector<std::uint8_t> bytes;
+        std::string name;  // "handshake", "read block 5", ... for failureDetail()
+    };
+    [[nodiscard]] Message currentMessage() const;
     void sendCurrent(Actions& actions);
     void evaluateQueued(Actions& actions);
     // Returns false when the reply ended the exchange (prompt or refusal).

@@ -25,9 +25,10 @@ bool IsCommPortChoiceValid(const CommPortChoice& choice)
     return choice.option >= 0 && choice.option < CommPortChoice::kPortOptions;
 }
 
-bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice)
+bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice, const QStringList& detectedDevices)
 {
     if (!IsCommPortChoiceValid(choice)) return false;
+    state.commPortShownDevice.clear();
     if (choice.option == CommPortChoice::kDemoOption) {
         state.commPortDevice = kDemoPortName;
     } else if (choice.option == CommPortChoice::kDeviceOption) {
@@ -35,6 +36,13 @@ bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice)
     } else {
         state.commPortNumber = static_cast<std::uint8_t>(choice.option + 1);
         state.commPortDevice.clear();
+#ifndef Q_OS_WIN
+        // Adapters plugged in or out later must not shift COMn to another device.
+        if (choice.option < detectedDevices.size())
+            state.commPortShownDevice = detectedDevices.at(choice.option).toStdString();
+#else
+        Q_UNUSED(detectedDevices);
+#endif
     }
     return true;
 }
@@ -42,6 +50,7 @@ bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice)
 QString SelectedPortName(const AppState& state)
 {
     if (!state.commPortDevice.empty()) return QString::fromStdString(state.commPortDevice);
+    if (!state.commPortShownDevice.empty()) return QString::fromStdString(state.commPortShownDevice);
     return QStringLiteral("COM%1").arg(state.commPortNumber);
 }
 

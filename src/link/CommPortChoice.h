@@ -27,11 +27,14 @@ struct CommPortChoice {
 
 // Stores a valid choice in state.commPortNumber / commPortDevice (a COMn
 // choice clears the device, a device choice keeps the port number, the demo
-// radio is the device "demo"). An invalid
-// choice changes nothing and returns false.
-bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice);
+// radio is the device "demo"). Off Windows a COMn choice also keeps the device
+// it showed, the n-th of `detectedDevices`. An invalid choice changes nothing
+// and returns false.
+bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice,
+                         const QStringList& detectedDevices = {});
 
-// What the serial port is opened with: the chosen device path, or "COM<n>".
+// What the serial port is opened with: the chosen device path, the device
+// COMn showed when it was chosen, or "COM<n>" (never chosen, or a dash).
 [[nodiscard]] QString SelectedPortName(const AppState& state);
 
 // Caption of option button i (0..3): "COM" text and i + 1; where COMn is a

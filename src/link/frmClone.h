@@ -27,7 +27,7 @@ public:
     frmClone(AppState& state, Prompter& prompter, SerialPort& port, QWidget* parent = nullptr);
     ~frmClone() override;
 
-    // Opens state.commPortDevice, or "COM<commPortNumber>" when that is empty.
+    // Opens SelectedPortName(state).
     [[nodiscard]] bool openPort();
     // Runs after a completed read is in the document and before "Reading
     // completed!" is shown: the main window refreshes itself here.

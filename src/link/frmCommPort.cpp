@@ -12,7 +12,7 @@
 #include "platform/QtText.h"
 
 frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent)
-    : QDialog(parent), m_state(state)
+    : QDialog(parent), m_state(state), m_detectedDevices(detectedDevices)
 {
     setObjectName(QStringLiteral("frmCommPort"));
     setWindowTitle(QText(1317));
@@ -32,6 +32,8 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     cboDevice->setObjectName(QStringLiteral("cboDevice"));
     cboDevice->setEditable(true);
     cboDevice->setInsertPolicy(QComboBox::NoInsert);
+    // A typed path stays as typed: "/dev/tty" must not become "/dev/ttyS0".
+    cboDevice->setCompleter(nullptr);
     cboDevice->addItems(detectedDevices);
     cboDevice->setMinimumContentsLength(18);
     grid->addWidget(optDevice, 2, 0);
@@ -95,5 +97,5 @@ void frmCommPort::updateOkButton() { cmdOK->setEnabled(IsCommPortChoiceValid(sel
 
 void frmCommPort::acceptChoice()
 {
-    if (ApplyCommPortChoice(m_state, selectedChoice())) accept();
+    if (ApplyCommPortChoice(m_state, selectedChoice(), m_detectedDevices)) accept();
 }

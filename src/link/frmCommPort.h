@@ -36,4 +36,5 @@ private:
     void acceptChoice();
 
     AppState& m_state;
+    QStringList m_detectedDevices;
 };

@@ -5,7 +5,7 @@
 #include <QString>
 
 // A serial line as the radio link uses it: 9600 baud, 8 data bits, no parity,
-// 1 stop bit, receive buffer 1024 bytes, handshaking and modem lines untouched.
+// 1 stop bit, receive buffer 1024 bytes, no handshaking, DTR and RTS on.
 // Everything happens on the thread that owns the object.
 class SerialPort : public QObject {
     Q_OBJECT
@@ -14,8 +14,8 @@ public:
     ~SerialPort() override = default;
 
     // `name` is "COM1".."COM4" or a device path (see SystemPortName). False,
-    // with errorText(), if the port cannot be opened. Opening an open port
-    // closes it first.
+    // with errorText() ("<device>: <reason>", possibly with a line of advice),
+    // if the port cannot be opened. Opening an open port closes it first.
     virtual bool open(const QString& name) = 0;
     // Sends what is still queued, then closes. Harmless when closed.
     virtual void close() = 0;

@@ -1,6 +1,7 @@
 #include "RadioModel.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -82,14 +83,15 @@ std::optional<RadioModel::Reply> RadioModel::answer(const std::vector<std::uint8
 {
     const std::uint8_t kind = message[0];
     if (kind == kHandshake[0]) {
-        m_inSession = true;
+        m_expect = Expect::Identify;
         m_hungUp = false;
         m_step = 0;
-    } else if (!m_inSession || m_hungUp) {
+    } else if (kind == 'E') {
+        m_expect = Expect::Handshake;
         return std::nullopt;
-    }
-    if (kind == 'E') {
-        m_inSession = false;
+    } else if (m_hungUp) {
+        return std::nullopt;
+    } else if (!accepts(kind)) {
         return std::nullopt;
     }
 
@@ -136,6 +138,45 @@ std::optional<RadioModel::Reply> RadioModel::answer(const std::vector<std::uint8
     }
     if (reply.bytes.empty()) return std::nullopt;
     return reply;
+}
+
+bool RadioModel::accepts(std::uint8_t kind)
+{
+    const auto next = [&](Expect expect) {
+        m_expect = expect;
+        return true;
+    };
+    switch (kind) {
+        case 'M':
+            if (m_expect == Expect::Identify) return next(Expect::IdentifyAck);
+            break;
+        case kAck:
+            if (m_expect == Expect::IdentifyAck) return next(Expect::FirstBlock);
+            if (m_expect == Expect::ReadAck) return next(Expect::ReadBlock);
+            break;
+        case 'R':
+            if (m_expect == Expect::FirstBlock || m_expect == Expect::ReadBlock) return next(Expect::ReadAck);
+            break;
+        case 'W':
+            if (m_expect == Expect::FirstBlock || m_expect == Expect::WriteBlock)
+                return next(Expect::WriteBlock);
+            break;
+        default:
+            break;
+    }
+    static constexpr const char* kDue[] = {
+        "handshake",       "identify",        "acknowledge of the identification",
+        "first block",     "next read block", "acknowledge of the read block",
+        "next write block"};
+    const char* what = kind == 'M'    ? "identify"
+                       : kind == kAck ? "acknowledge"
+                       : kind == 'R'  ? "read block"
+                                      : "write block";
+    m_violations.push_back("step " + std::to_string(m_step) + ": " + what + " where the " +
+                           kDue[static_cast<int>(m_expect)] + " was due; silent until the next handshake");
+    // A real radio drops out of programming mode on a message out of turn.
+    m_expect = Expect::Handshake;
+    return false;
 }
 
 bool RadioModel::takeFault(FaultKind kind)

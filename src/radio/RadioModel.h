@@ -4,12 +4,18 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 // A stand-in for the radio on the other end of the programming cable: 2112
 // bytes of memory (addresses 0x000..0x83F) and an 8-byte identification,
 // answering the program's messages the way the program relies on. Bytes go in
 // as they arrive from the line; replies come out in order.
+//
+// It is as strict as a radio: Identify only after the handshake, an
+// acknowledge after the identification and after every read block before the
+// next one, none between write blocks. A message out of turn is recorded in
+// violations() and the radio stays silent until the next handshake.
 //
 // Steps are counted as the program counts them: 0 handshake, 1 identify (and
 // its acknowledge), block n is step n + 2 (the block and, in a read, its
@@ -59,12 +65,17 @@ public:
 
     // Every complete message received so far, for inspection.
     [[nodiscard]] const std::vector<std::vector<std::uint8_t>>& messages() const { return m_messages; }
+    // What was received out of turn, one line each, oldest first.
+    [[nodiscard]] const std::vector<std::string>& violations() const { return m_violations; }
 
 private:
     // Length of the message starting the input, 0 if the first byte starts none.
     [[nodiscard]] static int messageLength(std::uint8_t first);
     // The reply to one complete message; nullopt when nothing is said.
     std::optional<Reply> answer(const std::vector<std::uint8_t>& message);
+    // Whether a message of `kind` is due now; moves on if so, records a
+    // violation and leaves the session if not.
+    bool accepts(std::uint8_t kind);
     // Removes the first fault of `kind` due at the current step; true if there was one.
     bool takeFault(FaultKind kind);
 
@@ -73,7 +84,10 @@ private:
     std::vector<Fault> m_faults;
     std::vector<std::uint8_t> m_input;
     std::vector<std::vector<std::uint8_t>> m_messages;
-    bool m_inSession = false;
+    // What the program may send next, in session order.
+    enum class Expect { Handshake, Identify, IdentifyAck, FirstBlock, ReadBlock, ReadAck, WriteBlock };
+    Expect m_expect = Expect::Handshake;
+    std::vector<std::string> m_violations;
     bool m_hungUp = false;
     int m_step = 0;
 };

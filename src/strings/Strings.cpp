@@ -169,6 +169,11 @@ constexpr Entry kTable[] = {
     {1714, "%1 has been changed by another program since it was opened or saved here. Overwrite it?",
      "%1 在此打开或保存之后已被其他程序修改。是否覆盖？"},
     {1715, "%1 already exists. Do you want to replace it?", "%1 已存在。是否替换？"},
+    {1730, "in use by another program", "正被其他程序使用"},
+    {1731, "port disappeared (cable unplugged?)", "端口已消失（数据线被拔出？）"},
+    {1732, "no such serial port", "没有这个串口"},
+    {1733, "Add your user to the group \"%1\" that owns the device, then log in again.",
+     "请把您的用户加入拥有该设备的组“%1”，然后重新登录。"},
     {1790, "Demo radio (simulated)", "演示电台（模拟）"},
     {1791, "Demo radio (simulated): no real radio is involved.", "演示电台（模拟）：不涉及真实电台。"},
 };

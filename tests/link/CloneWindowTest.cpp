@@ -260,6 +260,28 @@ TEST_F(CloneWindow, WindowGoingAwayMidTransferSendsEndAndClosesThePort)
     EXPECT_EQ(port.sent, QByteArray("\x02PROGRAE"));
 }
 
+TEST_F(CloneWindow, PortClosesNoSoonerThan5MsAfterEndHoweverTheTransferEnds)
+{
+    constexpr qint64 kFiveMs = 5'000'000;
+    state.transferMode = 0;
+    {
+        frmClone completed(state, prompter, port);
+        EXPECT_EQ(run(completed), QDialog::Accepted);
+    }
+    EXPECT_EQ(port.sent.back(), 'E');
+    EXPECT_GE(port.closedNs - port.lastWriteNs, kFiveMs);
+
+    state.transferMode = 1;
+    port.sent.clear();
+    {
+        frmClone goingAway(state, prompter, port);
+        ASSERT_TRUE(goingAway.openPort());
+        goingAway.runner().start();
+    }
+    EXPECT_EQ(port.sent.back(), 'E');
+    EXPECT_GE(port.closedNs - port.lastWriteNs, kFiveMs);
+}
+
 // --- port names -------------------------------------------------------------
 
 struct PortNameCase {

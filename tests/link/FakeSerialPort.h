@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <utility>
 
@@ -11,7 +12,7 @@
 // cleared in between (the user took longer than that to answer the prompt).
 class FakeSerialPort final : public SerialPort {
 public:
-    explicit FakeSerialPort(RadioModel& radio) : m_radio(radio) {}
+    explicit FakeSerialPort(RadioModel& radio) : m_radio(radio) { m_clock.start(); }
 
     int lateMs = 150;
     int allowedOpens = 1000;  // later opens fail ("busy")
@@ -21,6 +22,8 @@ public:
     int writes = 0;
     QString openedName;
     QByteArray sent;
+    qint64 lastWriteNs = -1;  // on the port's own clock
+    qint64 closedNs = -1;
 
     bool open(const QString& name) override
     {
@@ -34,7 +37,11 @@ public:
         m_received.clear();
         return true;
     }
-    void close() override { m_open = false; }
+    void close() override
+    {
+        if (m_open) closedNs = m_clock.nsecsElapsed();
+        m_open = false;
+    }
     [[nodiscard]] bool isOpen() const override { return m_open; }
     void clear() override
     {
@@ -46,6 +53,7 @@ public:
         if (!m_open) return false;
         ++writes;
         sent += bytes;
+        lastWriteNs = m_clock.nsecsElapsed();
         if (writes == failAtWrite) {
             m_open = false;
             m_error = QStringLiteral("device removed");
@@ -69,6 +77,7 @@ public:
 
 private:
     RadioModel& m_radio;
+    QElapsedTimer m_clock;
     bool m_open = false;
     int m_generation = 0;
     QByteArray m_received;

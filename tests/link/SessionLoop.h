@@ -35,7 +35,7 @@ struct SessionLoop {
     bool run(const std::function<bool()>& stop = {})
     {
         apply(session.start());
-        while (!over()) {
+        while (!session.isOver()) {
             if (stop && stop()) return true;
             if (session.state() == CloneSession::State::Prompting) {
                 if (answers.empty()) return false;
@@ -54,13 +54,6 @@ struct SessionLoop {
             }
         }
         return true;
-    }
-
-    [[nodiscard]] bool over() const
-    {
-        const CloneSession::State s = session.state();
-        return s == CloneSession::State::Completed || s == CloneSession::State::Refused ||
-               s == CloneSession::State::Cancelled;
     }
 
     // Feeds bytes to the session as if they had just arrived.

@@ -2,8 +2,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "link/frmCommPort.h"
 #include "strings/Strings.h"
@@ -125,6 +127,35 @@ TEST(CommPortDialog, DemoRadioChosenOrTypedIsShownAsTheDemoChoice)
     frmCommPort typed(state, kDevices);
     EXPECT_TRUE(typed.optDemo->isChecked());
     EXPECT_TRUE(typed.cmdOK->isEnabled());
+}
+
+TEST(CommPortDialog, TypedPrefixOfADetectedDeviceStaysAsTyped)
+{
+    AppState state;
+    frmCommPort dialog(state, kDevices);
+    dialog.show();
+    dialog.cboDevice->setFocus();
+    QTest::keyClicks(dialog.cboDevice->lineEdit(), QStringLiteral("/dev/tty"));
+    QTest::keyClick(dialog.cboDevice->lineEdit(), Qt::Key_Return);
+    if (dialog.isVisible()) dialog.cmdOK->click();
+    EXPECT_EQ(state.commPortDevice, "/dev/tty");
+}
+
+TEST(CommPortDialog, ComNumberKeepsTheDeviceItShowed)
+{
+    AppState state;
+    {
+        frmCommPort dialog(state, kDevices);
+        dialog.optCOM[1]->click();
+        dialog.cmdOK->click();
+    }
+#ifndef Q_OS_WIN
+    EXPECT_EQ(SelectedPortName(state), "/dev/ttyS0");
+#endif
+    frmCommPort again(state, {QStringLiteral("/dev/ttyACM0")});
+    again.optCOM[1]->click();  // shows a dash now: found when the port is opened
+    again.cmdOK->click();
+    EXPECT_EQ(SelectedPortName(state), "COM2");
 }
 
 TEST(CommPortDialog, InvalidChoiceChangesNothing)

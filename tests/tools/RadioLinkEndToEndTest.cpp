@@ -1,8 +1,13 @@
+#include <csignal>
 #include <optional>
+
+#include <unistd.h>
+#include <QRegularExpression>
 
 #include "ToolRun.h"
 #include "core/Layout.h"
 #include "files/DataFile.h"
+#include "platform/QtSerialPort.h"
 
 // The radio simulator on a real pseudo-terminal, driven by zq915-cli read and
 // write: the whole path through QSerialPort, the runner and the session.
@@ -69,7 +74,40 @@ protected:
         return m_sim.waitForFinished(3000) && m_sim.exitCode() == 0;
     }
 
+    // Starts the command line and returns once it has moved a few blocks.
+    bool startTransfer(QProcess& cli, const QStringList& args)
+    {
+        cli.setReadChannel(QProcess::StandardError);  // where progress goes
+        cli.start(CliPath(), args);
+        QByteArray err;
+        while (!err.contains("Completion percentage: 2%")) {
+            if (!cli.waitForReadyRead(5000)) return false;
+            err += cli.readAllStandardError();
+        }
+        m_cliErr = QString::fromUtf8(err);
+        return true;
+    }
+    QString finishedErr(QProcess& cli)
+    {
+        cli.waitForFinished(5000);
+        return m_cliErr + QString::fromUtf8(cli.readAllStandardError());
+    }
+    // The last message the simulator received (its --log), in hex.
+    QString lastMessageToRadio()
+    {
+        m_sim.setReadChannel(QProcess::StandardError);
+        while (m_sim.waitForReadyRead(300)) {
+        }
+        m_simLog += m_sim.readAllStandardError();
+        const QStringList lines = QString::fromUtf8(m_simLog).split('\n');
+        for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+            if (it->startsWith('>')) return it->mid(2);
+        return {};
+    }
+
     QProcess m_sim;
+    QByteArray m_simLog;
+    QString m_cliErr;
 };
 
 TEST_F(RadioLinkEndToEnd, WriteThenReadMovesTheImageByteExactly)
@@ -141,6 +179,70 @@ TEST_F(RadioLinkEndToEnd, WrongIdentificationIsRefused)
     EXPECT_EQ(read.status, 1);
     EXPECT_TRUE(read.err.contains("Model type is wrong.")) << read.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("other.dat")));
+}
+
+TEST_F(RadioLinkEndToEnd, InterruptedTransfersEndTheSessionAndSaySo)
+{
+    const QString device = startRadio({"--paced", "--log"});
+    ASSERT_FALSE(device.isEmpty());
+
+    QProcess read;
+    ASSERT_TRUE(startTransfer(read, {"read", device, path("partial.dat")}));
+    ::kill(static_cast<pid_t>(read.processId()), SIGINT);
+    const QString readErr = finishedErr(read);
+    EXPECT_EQ(read.exitCode(), 130) << readErr.toStdString();
+    EXPECT_TRUE(readErr.contains(device + ": interrupted\n")) << readErr.toStdString();
+    EXPECT_FALSE(QFile::exists(path("partial.dat")));
+    EXPECT_EQ(lastMessageToRadio().right(2), "45");
+
+    QProcess write;
+    ASSERT_TRUE(startTransfer(write, {"write", device, device, path("doc.dat")}));
+    ::kill(static_cast<pid_t>(write.processId()), SIGTERM);
+    const QString writeErr = finishedErr(write);
+    EXPECT_EQ(write.exitCode(), 143) << writeErr.toStdString();
+    EXPECT_TRUE(writeErr.contains(device + ": interrupted, radio partly written\n" + device + ": not done"))
+        << writeErr.toStdString();
+    EXPECT_EQ(lastMessageToRadio().right(2), "45");
+}
+
+TEST_F(RadioLinkEndToEnd, PortCausesAreNamed)
+{
+    QString device = startRadio({"--paced"});
+    ASSERT_FALSE(device.isEmpty());
+    {
+        QtSerialPort holder;
+        ASSERT_TRUE(holder.open(device)) << holder.errorText().toStdString();
+        const ToolRun busy = RunCli({"write", device, path("doc.dat")});
+        EXPECT_EQ(busy.status, 1);
+        EXPECT_TRUE(
+            busy.err.contains("Cannot Open Communication Port.\n" + device + ": in use by another program"))
+            << busy.err.toStdString();
+    }
+
+    QProcess read;
+    ASSERT_TRUE(startTransfer(read, {"read", device, path("partial.dat")}));
+    m_sim.kill();
+    const QString unplugged = finishedErr(read);
+    EXPECT_EQ(read.exitCode(), 1);
+    EXPECT_TRUE(unplugged.contains(device + ": port disappeared (cable unplugged?)"))
+        << unplugged.toStdString();
+    m_sim.waitForFinished(3000);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can try the port as another user";
+    device = startRadio({});
+    ASSERT_FALSE(device.isEmpty());
+    // The other user needs to reach the document and the program.
+    QFile::setPermissions(path("."), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(path("doc.dat"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    QProcess other;
+    other.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", CliPath(), "write", device,
+                            path("doc.dat")});
+    ASSERT_TRUE(other.waitForFinished(15000));
+    const QString denied = QString::fromUtf8(other.readAllStandardError());
+    EXPECT_EQ(other.exitCode(), 1) << denied.toStdString();
+    EXPECT_TRUE(denied.contains("Cannot Open Communication Port.\n" + device + ": Permission denied"))
+        << denied.toStdString();
 }
 
 TEST_F(RadioLinkEndToEnd, FaultThatCouldNeverFireIsRefused)

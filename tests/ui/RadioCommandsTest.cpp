@@ -164,7 +164,8 @@ TEST_P(PortProbe, UnusablePortIsReportedBeforeAnyQuestion)
     state.transferMode = 7;
     trigger(GetParam().action);
     ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text.toStdString(), "Cannot Open Communication Port.");
+    // The port's own reason follows on a second line.
+    EXPECT_EQ(prompter.asked[0].text.toStdString(), "Cannot Open Communication Port.\nPermission denied");
     EXPECT_EQ(prompter.asked[0].title.toStdString(), "ZQ-915");
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Critical);
     EXPECT_TRUE(prompter.dialogsShown.empty());

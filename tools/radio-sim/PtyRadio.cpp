@@ -62,6 +62,7 @@ void PtyRadio::run(const std::atomic<bool>& stop)
     long long inputEnd = 0;   // when the last byte received would have finished arriving
     long long outputEnd = 0;  // when the last reply would have finished leaving
     std::uint8_t buffer[4096];
+    std::size_t reported = 0;  // violations already written to stderr
 
     while (!stop.load()) {
         const long long now = nowNs();
@@ -86,7 +87,11 @@ void PtyRadio::run(const std::atomic<bool>& stop)
         log('>', buffer, static_cast<std::size_t>(count));
         if (m_options.paced) inputEnd = std::max(arrived, inputEnd) + count * kByteNanoseconds;
 
-        for (RadioModel::Reply& reply : m_model.receive({buffer, static_cast<std::size_t>(count)})) {
+        std::vector<RadioModel::Reply> replies = m_model.receive({buffer, static_cast<std::size_t>(count)});
+        // Out-of-turn messages are always told: they are faults of the program.
+        for (; reported < m_model.violations().size(); ++reported)
+            std::fprintf(stderr, "radio-sim: protocol error: %s\n", m_model.violations()[reported].c_str());
+        for (RadioModel::Reply& reply : replies) {
             long long due = arrived;
             if (m_options.paced) {
                 outputEnd = std::max(inputEnd, outputEnd) +

@@ -34,7 +34,10 @@ const char* const kUsage =
     "  --fault KIND@N      inject a fault once; KIND is noreply, short, badack, late or\n"
     "                      extra at step N (0 handshake, 1 identify, block b is step b+2),\n"
     "                      hangup at block N, or badident (no @N)\n"
-    "  --help              show this text\n";
+    "  --help              show this text\n"
+    "A message out of turn (Identify before the handshake, a missing or extra\n"
+    "acknowledge) is reported on stderr; the radio then stays silent until the\n"
+    "next handshake, as a real one drops out of programming mode.\n";
 
 bool parseHex(const std::string& text, RadioModel::Identification& out)
 {

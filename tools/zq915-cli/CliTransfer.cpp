@@ -11,6 +11,7 @@
 #include "core/NewDocument.h"
 #include "link/CloneRunner.h"
 #include "link/PortForName.h"
+#include "platform/InterruptWatcher.h"
 #include "radio/DemoRadio.h"
 #include "strings/Strings.h"
 
@@ -19,10 +20,14 @@ namespace {
 // Nobody can answer Retry here: the question's first sentence is the message.
 constexpr std::string_view kCheckConnection = "Check Connection.";
 
+// Said of a port that an interruption kept from being tried.
+constexpr std::string_view kNotDone = "not done";
+
 struct TransferResult {
     bool ok = false;
-    std::string message;  // the completion text, or what went wrong
-    MemoryImage image;    // after a completed read: the radio's memory over the starting image
+    bool interrupted = false;  // SIGINT or SIGTERM stopped it (End was sent)
+    std::string message;       // the completion text, or what went wrong
+    MemoryImage image;         // after a completed read: the radio's memory over the starting image
 };
 
 // The runner needs an event loop; the command line has no application object
@@ -59,19 +64,29 @@ std::optional<Ports> PortsFor(const ParsedArgs& parsed, const std::vector<std::s
 }
 
 TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Direction direction,
-                        const MemoryImage& image)
+                        const MemoryImage& image, const InterruptWatcher& interrupts)
 {
-    EnsureApplication();
     TransferResult result;
+    if (interrupts.caught() != 0) {
+        result.interrupted = true;
+        result.message = std::string(kNotDone);
+        return result;
+    }
     const QString portName = QString::fromStdString(port);
     const std::unique_ptr<SerialPort> serial = PortForName(portName, ports.demoRadio, ports.pacing);
     CloneRunner runner(*serial, portName, direction, image);
     if (!runner.openPort()) {
-        result.message = Text(1600) + " " + serial->errorText().toStdString();
+        result.message = Text(1600) + "\n" + serial->errorText().toStdString();
         return result;
     }
 
     QEventLoop loop;
+    // A signal that came while the port was opening is delivered once the loop runs.
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &loop, [&] {
+        if (!runner.interrupt()) return;
+        result.interrupted = true;
+        result.message = runner.interruptedNote().toStdString();
+    });
     std::string lastLabel;
     QObject::connect(&runner, &CloneRunner::progressChanged, &loop, [&](int, const QString& label) {
         const std::string text = label.toStdString();
@@ -131,6 +146,8 @@ int RunRead(const CliArgs& args)
     if (!output) return kCliFailed;
     std::optional<Ports> ports = PortsFor(parsed, {parsed.positional[0]});
     if (!ports) return kCliFailed;
+    EnsureApplication();
+    const InterruptWatcher interrupts;
 
     MemoryImage start = NewDocumentImage();
     for (const auto& [name, value] : parsed.options) {
@@ -139,8 +156,12 @@ int RunRead(const CliArgs& args)
         start = *from;
     }
 
-    const TransferResult result =
-        Transfer(*ports, parsed.positional[0], CloneSession::Direction::Read, start);
+    const std::string& port = parsed.positional[0];
+    const TransferResult result = Transfer(*ports, port, CloneSession::Direction::Read, start, interrupts);
+    if (result.interrupted) {
+        std::cerr << port << ": " << result.message << '\n';
+        return InterruptWatcher::exitStatus(interrupts.caught());
+    }
     if (!result.ok) return CliFail(result.message);
     if (!SaveDataFile(*output, result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
@@ -158,12 +179,15 @@ int RunWrite(const CliArgs& args)
 
     const std::optional<MemoryImage> image = LoadDataFile(parsed.positional.back());
     if (!image) return kCliFailed;
+    EnsureApplication();
+    const InterruptWatcher interrupts;
 
     int failures = 0;
     for (const std::string& port : portNames) {
-        const TransferResult result = Transfer(*ports, port, CloneSession::Direction::Write, *image);
+        const TransferResult result = Transfer(*ports, port, CloneSession::Direction::Write, *image, interrupts);
         (result.ok ? std::cout : std::cerr) << port << ": " << result.message << std::endl;
         if (!result.ok) ++failures;
     }
+    if (interrupts.caught() != 0) return InterruptWatcher::exitStatus(interrupts.caught());
     return failures == 0 ? kCliOk : kCliFailed;
 }

@@ -27,11 +27,14 @@ const CliCommand kCommands[] = {
      "  FILE.dat (\".dat\" added as for new) only after a complete read. The radio\n"
      "  must identify itself as the document FROM.dat does (default: a new\n"
      "  document, which expects eight FF bytes). Progress goes to stderr; there is\n"
-     "  no retry.\n"
+     "  no retry. Ctrl+C (or SIGTERM) ends the session with the radio properly and\n"
+     "  writes no file.\n"
      "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
     {"write", RunWrite, "write [--fast] PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
-     "  fails if any port failed.\n"
+     "  fails if any port failed. Ctrl+C (or SIGTERM) ends the session with the\n"
+     "  radio properly (\"interrupted, radio partly written\") and reports the\n"
+     "  remaining ports as \"not done\".\n"
      "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
 };
 
@@ -46,7 +49,8 @@ void PrintHelp(std::ostream& out)
            "what is written to it until the command ends, and takes as long as a real\n"
            "radio at 9600 baud unless --fast is given.\n\n";
     out << "zq915-cli --help\n  Prints this text. \"zq915-cli COMMAND --help\" prints one command's text.\n\n"
-           "Exit status 0 on success; 1 with a one-line message on stderr otherwise.\n";
+           "Exit status 0 on success; 1 with a message on stderr otherwise; 130 after\n"
+           "Ctrl+C and 143 after SIGTERM during read or write.\n";
 }
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg == "help"; }

@@ -79,7 +79,7 @@ bool RadioCommands::probePort()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
     if (!port->open(SelectedPortName(m_state))) {
-        reportPortFailure();
+        reportPortFailure(*port);
         return false;
     }
     QThread::msleep(5);
@@ -94,9 +94,10 @@ bool RadioCommands::confirm(int firstLineId)
                               Prompter::Buttons::OkCancel, Prompter::Button::Ok) == Prompter::Button::Ok;
 }
 
-void RadioCommands::reportPortFailure()
+void RadioCommands::reportPortFailure(const SerialPort& port)
 {
-    ShowNotice(m_prompter, &m_window, QText(1600), ProductTitle(), Prompter::Icon::Critical);
+    ShowNotice(m_prompter, &m_window, QText(1600) + QLatin1Char('\n') + port.errorText(), ProductTitle(),
+               Prompter::Icon::Critical);
 }
 
 bool RadioCommands::transfer()
@@ -105,7 +106,7 @@ bool RadioCommands::transfer()
     frmClone window(m_state, m_prompter, *port, &m_window);
     window.setReadCommittedHandler([this] { RefreshFromImage(m_window, m_state); });
     if (!window.openPort()) {
-        reportPortFailure();
+        reportPortFailure(*port);
         return false;
     }
     m_prompter.exec(window);

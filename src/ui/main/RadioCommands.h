@@ -43,7 +43,8 @@ private:
     // Opens, waits 5 ms, closes. False (reported) when the port does not open.
     bool probePort();
     bool confirm(int firstLineId);
-    void reportPortFailure();
+    // "Cannot Open Communication Port." and, below it, the port's reason.
+    void reportPortFailure(const SerialPort& port);
     // Runs the transfer window for state.transferMode; true when a read completed.
     bool transfer();
 

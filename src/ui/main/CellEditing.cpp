@@ -10,6 +10,7 @@
 #include "ChannelGrid.h"
 #include "FrequencyEditor.h"
 #include "OptionColumns.h"
+#include "core/ChannelEdit.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "core/ToneCodec.h"
@@ -95,7 +96,7 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
         m_grid.makeCurrent(n, col + 1);
     });
     connect(txtMemChannel, &FrequencyEditor::escapePressed, this, [this] {
-        m_frequencyOpen = false;
+        m_openEditor = nullptr;
         m_grid.setCellText(m_editRow, m_editCol, m_editOriginalText);
         m_grid.setFocus();
         txtMemChannel->hide();
@@ -112,7 +113,7 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
 
 void CellEditing::ResetForLayout()
 {
-    m_frequencyOpen = false;
+    m_openEditor = nullptr;
     txtMemChannel->hide();
     cboFeature_0->hide();
     cboFeature_1->hide();
@@ -149,34 +150,10 @@ void CellEditing::BeginCellEdit()
 
 void CellEditing::EndCellEdit()
 {
-    if (m_frequencyOpen)
+    if (m_openEditor == txtMemChannel)
         commitFrequencyEditor();
-    else if (cboFeature_0->isVisible())
-        hideDropDown(cboFeature_0);
-    else if (cboFeature_1->isVisible())
-        hideDropDown(cboFeature_1);
-}
-
-void CellEditing::ClearTxFrequency(int n)
-{
-    m_grid.setCellText(n, ChannelGrid::kTxFreqCol, QString());
-    m_grid.setCellText(n, ChannelGrid::kEncodeCol, QString());
-    MemoryImage& image = m_state.memoryImage;
-    const int column = n - 1;
-    for (int row = layout::kTxFreqRow; row < layout::kTxFreqRow + layout::kFreqBytes; ++row)
-        image.set(row, column, layout::kEmpty);
-    image.set(layout::kEncodeLowRow, column, layout::kEmpty);
-    image.set(layout::kEncodeHighRow, column, layout::kEmpty);
-    image.setBit(layout::kEntryFlagsRow, column, layout::kTxEntry, true);
-}
-
-void CellEditing::StoreTxFrequency(int n, const QString& text)
-{
-    MemoryImage& image = m_state.memoryImage;
-    image.setBit(layout::kEntryFlagsRow, n - 1, layout::kTxEntry, false);
-    StoreFreq(image, n - 1, layout::kTxFreqRow, text.toStdString());
-    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
-        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(1104));
+    else if (m_openEditor)
+        hideDropDown(static_cast<QComboBox*>(m_openEditor));
 }
 
 bool CellEditing::eventFilter(QObject* watched, QEvent* event)
@@ -196,7 +173,10 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event)
     for (QComboBox* editor : {cboFeature_0, cboFeature_1}) {
         if (watched != editor) continue;
         if (type == QEvent::KeyPress) return dropDownKeyPress(editor, static_cast<QKeyEvent*>(event));
-        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*event)) editor->hide();
+        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*event)) {
+            if (m_openEditor == editor) m_openEditor = nullptr;
+            editor->hide();
+        }
     }
     return false;
 }
@@ -224,8 +204,7 @@ bool CellEditing::gridKeyPress(QKeyEvent* event)
     // arrows, Ctrl+End), except those an open drop-down passed on unused (Left,
     // Right): the current cell must not wander away from the cell being edited.
     // Letters would otherwise jump between cells by keyboard search.
-    const bool dropDownOpen = cboFeature_0->isVisible() || cboFeature_1->isVisible();
-    return dropDownOpen || !IsNavigationKey(key);
+    return dropDownOpen() || !IsNavigationKey(key);
 }
 
 void CellEditing::gridLeftRelease()
@@ -268,7 +247,7 @@ void CellEditing::openFrequencyEditor(int n, int col)
     txtMemChannel->show();
     txtMemChannel->selectAll();
     txtMemChannel->setFocus(Qt::OtherFocusReason);
-    m_frequencyOpen = true;
+    m_openEditor = txtMemChannel;
 }
 
 void CellEditing::openDropDown(QComboBox* editor, int n, int col)
@@ -288,12 +267,13 @@ void CellEditing::openDropDown(QComboBox* editor, int n, int col)
     editor->setGeometry(m_grid.cellRect(n, col));
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
+    m_openEditor = editor;
 }
 
 void CellEditing::commitFrequencyEditor()
 {
-    if (!m_frequencyOpen) return;
-    m_frequencyOpen = false;
+    if (m_openEditor != txtMemChannel) return;
+    m_openEditor = nullptr;
     const QString typed = txtMemChannel->text();
     // Keep the focus in the grid rather than letting it fall to the next control.
     if (txtMemChannel->hasFocus()) m_grid.setFocus();
@@ -308,7 +288,7 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     const int column = n - 1;
     if (typed.isEmpty()) {
         if (col == ChannelGrid::kTxFreqCol) {
-            ClearTxFrequency(n);
+            clearTxFrequency(n);
             return;
         }
         for (int c = 1; c < ChannelGrid::kColumns; ++c) m_grid.setCellText(n, c, QString());
@@ -326,17 +306,27 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     const QString text = QString::fromStdString(normal.text);
     m_grid.setCellText(n, col, text);
     if (col == ChannelGrid::kTxFreqCol) {
-        StoreTxFrequency(n, text);
+        storeTxFrequency(n, text);
         return;
     }
-    image.setBit(layout::kEntryFlagsRow, column, layout::kRxEntry, false);
-    StoreFreq(image, column, layout::kRxFreqRow, normal.text);
+    StoreRxFrequency(image, column, normal.text);
     if (!m_grid.cellEmpty(n, ChannelGrid::kDecodeCol)) return;
-    // A new channel: an empty column's 0xFF bits already mean these words, except BCL.
-    constexpr int kNewChannelWords[][2] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215},
-                                           {8, 1500}, {9, 1100}, {10, 1101}};
-    for (const auto& [cellCol, id] : kNewChannelWords) m_grid.setCellText(n, cellCol, QText(id));
-    image.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
+    for (const CellWord& word : kNewChannelWords) m_grid.setCellText(n, word.cell, QText(word.textId));
+    ApplyNewChannelDefaults(image, column);
+}
+
+void CellEditing::clearTxFrequency(int n)
+{
+    m_grid.setCellText(n, ChannelGrid::kTxFreqCol, QString());
+    m_grid.setCellText(n, ChannelGrid::kEncodeCol, QString());
+    ClearTxFrequency(m_state.memoryImage, n - 1);
+}
+
+void CellEditing::storeTxFrequency(int n, const QString& text)
+{
+    StoreTxFrequency(m_state.memoryImage, n - 1, text.toStdString());
+    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
+        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(1104));
 }
 
 void CellEditing::dropDownChosen(QComboBox* editor, int index)
@@ -370,14 +360,17 @@ void CellEditing::dropDownEnter(QComboBox* editor)
 
 void CellEditing::hideDropDown(QComboBox* editor)
 {
+    if (m_openEditor == editor) m_openEditor = nullptr;
     if (editor->hasFocus()) m_grid.setFocus();
     editor->hide();
 }
 
 void CellEditing::placeEditors()
 {
-    if (m_frequencyOpen)
+    if (m_openEditor == txtMemChannel)
         txtMemChannel->setGeometry(m_grid.cellRect(m_editRow, m_editCol).adjusted(1, 1, -1, -1));
-    for (QComboBox* editor : {cboFeature_0, cboFeature_1})
-        if (editor->isVisible()) editor->setGeometry(m_grid.cellRect(m_editRow, m_editCol));
+    else if (m_openEditor)
+        m_openEditor->setGeometry(m_grid.cellRect(m_editRow, m_editCol));
 }
+
+bool CellEditing::dropDownOpen() const { return m_openEditor && m_openEditor != txtMemChannel; }

@@ -73,11 +73,6 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
 {
     cboFeature_0->setObjectName(QStringLiteral("cboFeature_0"));
     cboFeature_1->setObjectName(QStringLiteral("cboFeature_1"));
-    // A plain scrolling list: the style's full-height popup would cover the
-    // whole screen for the 261 tones.
-    cboFeature_0->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    cboFeature_0->view()->setStyleSheet(
-        QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
     cboFeature_0->setMaxVisibleItems(16);
     cboFeature_1->addItems({QText(1214), QText(1215)});
     for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),
@@ -117,9 +112,26 @@ void CellEditing::ResetForLayout()
     txtMemChannel->hide();
     cboFeature_0->hide();
     cboFeature_1->hide();
+    m_toneListReady = false;
+}
+
+QComboBox* CellEditing::toneEditor()
+{
+    // Filled when first needed rather than at every layout: start-up and a
+    // band change then skip building the 261 entries nobody has looked at.
+    if (m_toneListReady) return cboFeature_0;
+    if (cboFeature_0->styleSheet().isEmpty()) {
+        // A plain scrolling list: the style's full-height popup would cover the
+        // whole screen for the 261 tones.
+        cboFeature_0->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+        cboFeature_0->view()->setStyleSheet(
+            QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
+    }
     cboFeature_0->clear();
     for (const std::string& entry : ToneList(m_state.toneListLast))
         cboFeature_0->addItem(QString::fromStdString(entry));
+    m_toneListReady = true;
+    return cboFeature_0;
 }
 
 void CellEditing::ApplyLanguage()
@@ -139,7 +151,7 @@ void CellEditing::BeginCellEdit()
     if (col == ChannelGrid::kRxFreqCol || col == ChannelGrid::kTxFreqCol) {
         openFrequencyEditor(n, col);
     } else if (col == ChannelGrid::kDecodeCol || col == ChannelGrid::kEncodeCol) {
-        openDropDown(cboFeature_0, n, col);
+        openDropDown(toneEditor(), n, col);
     } else {
         cboFeature_1->clear();
         for (const std::string& entry : OptionEntries(col))

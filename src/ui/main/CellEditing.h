@@ -31,8 +31,8 @@ public:
 
     void setShortcutSink(ShortcutSink sink) { m_shortcutSink = std::move(sink); }
 
-    // After a grid layout: the tone editor holds entries 0..state.toneListLast
-    // of the list in force; every editor is hidden (no commit).
+    // After a grid layout: every editor is hidden (no commit); the tone
+    // editor will hold entries 0..state.toneListLast of the list in force.
     void ResetForLayout();
     // Entry 0 of the tone list in the current language.
     void ApplyLanguage();
@@ -43,7 +43,8 @@ public:
     void EndCellEdit();
 
     [[nodiscard]] FrequencyEditor* frequencyEditor() const { return txtMemChannel; }
-    [[nodiscard]] QComboBox* toneEditor() const { return cboFeature_0; }
+    // The tone editor, its list that of the current layout.
+    [[nodiscard]] QComboBox* toneEditor();
     [[nodiscard]] QComboBox* optionEditor() const { return cboFeature_1; }
 
 protected:
@@ -84,5 +85,6 @@ private:
     QWidget* m_openEditor = nullptr;
     int m_editRow = 1;
     int m_editCol = 1;
+    bool m_toneListReady = false;
     QString m_editOriginalText;
 };

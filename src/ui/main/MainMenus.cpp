@@ -33,6 +33,15 @@ constexpr ToolButton kToolButtons[] = {
     {"About", Command::About, 1026, "help-about", QStyle::SP_MessageBoxInformation, true},
 };
 
+// The theme's icon, else the style's. The style's is built only when needed:
+// it decodes every size of its image, a large part of the window's start-up.
+QIcon ToolIcon(const ToolButton& button, const QStyle& style)
+{
+    QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.themeIcon));
+    if (icon.isNull() || icon.availableSizes().isEmpty()) icon = style.standardIcon(button.fallback);
+    return icon;
+}
+
 // Toolbar tooltips carry no access keys.
 QString WithoutAccessKey(QString text) { return text.remove(QLatin1Char('&')); }
 
@@ -88,9 +97,7 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QTo
     QStyle* style = window.style();
     for (const ToolButton& button : kToolButtons) {
         if (button.separatorBefore) tlbActions->addSeparator();
-        const QIcon icon =
-            QIcon::fromTheme(QString::fromLatin1(button.themeIcon), style->standardIcon(button.fallback));
-        QAction* tool = tlbActions->addAction(icon, QString());
+        QAction* tool = tlbActions->addAction(ToolIcon(button, *style), QString());
         tool->setObjectName(QStringLiteral("tlbActions_") + QString::fromLatin1(button.key));
         m_labelled.push_back({tool, button.tooltipId, true});
         QAction* runs = action(button.runs);

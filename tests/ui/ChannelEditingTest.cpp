@@ -262,7 +262,7 @@ TEST_F(ChannelEditingTest, OptionChoicesWriteTheirOwnBitsOnly)
     state.memoryImage.set(layout::kChannelFlagsRow, 0, 0x41);  // Narrow, Del, Low, plus bits no editor owns
     state.memoryImage.set(layout::kOptSignalRow, 0, 0xF0);     // None
     state.memoryImage.set(layout::kPttIdRow, 0, 0xAA);         // Off
-    window->RenderChannelRow(1);
+    window->document().RenderChannelRow(1);
 
     struct Case {
         int col;

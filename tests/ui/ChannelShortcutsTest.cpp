@@ -30,7 +30,7 @@ protected:
         StoreFreq(image, n - 1, kRxFreqRow, rx);
         image.setBit(kEntryFlagsRow, n - 1, kRxEntry, false);
         image.set(kPttIdRow, n - 1, marker);
-        window->RenderChannelRow(n);
+        window->document().RenderChannelRow(n);
     }
     void pressOn(int n, int key, Qt::KeyboardModifiers modifiers)
     {
@@ -236,7 +236,7 @@ TEST_F(ChannelShortcutsTest, ToneCopyStoresTheChosenEntryAsEncode)
     putChannel(1, "145.00000", 1);
     StoreFreq(state.memoryImage, 0, kTxFreqRow, "146.00000");
     StoreTone(state.memoryImage, 0, "D023N", kDecodeToneOffset);
-    window->RenderChannelRow(1);
+    window->document().RenderChannelRow(1);
     prompter.dialogScripts.push_back([](QDialog& dialog) {
         auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cboCode"));
         EXPECT_EQ(list->currentText(), "D023N");

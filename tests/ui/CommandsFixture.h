@@ -19,6 +19,8 @@
 #include "strings/Strings.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/main/ChannelGrid.h"
+#include "ui/main/DocumentController.h"
+#include "ui/main/GeneralPanel.h"
 #include "ui/main/frmMain.h"
 
 // The far end of a programming cable with a RadioModel on it, shared by every
@@ -90,7 +92,7 @@ protected:
         SetLanguageIndex(0);
     }
 
-    ChannelGrid& grid() const { return window->grid(); }
+    ChannelGrid& grid() const { return window->document().grid(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     // Channel n with an RX frequency (and TX if given) in the image only.
@@ -127,7 +129,7 @@ protected:
     void EditChannel(int n, const char* rx)
     {
         PutChannel(state.memoryImage, n, rx);
-        window->RenderChannelRow(n);
+        window->document().RenderChannelRow(n);
     }
 
     AppState state;

@@ -21,7 +21,7 @@ using Button = Prompter::Button;
 
 class DocumentCommandsTest : public CommandsFixture {
 protected:
-    void trigger(const char* action) { window->menus().action(QString::fromLatin1(action))->trigger(); }
+    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     std::string title() const { return window->windowTitle().toStdString(); }
     std::uint8_t band() const { return state.memoryImage.at(layout::kBandRow, layout::kRadioColumn); }
 
@@ -133,12 +133,12 @@ TEST_F(DocumentCommandsTest, SaveOnNamedDocumentWritesAtOnceAndLeavesTheOpenEdit
     MakeUnsavedChanges();
     window->show();
     grid().makeCurrent(3, ChannelGrid::kRxFreqCol);
-    window->cellEditing().BeginCellEdit();
-    ASSERT_TRUE(window->cellEditing().frequencyEditor()->isVisible());
+    window->document().cellEditing().BeginCellEdit();
+    ASSERT_TRUE(window->document().cellEditing().frequencyEditor()->isVisible());
 
     trigger("mnuFile_Save");
     EXPECT_TRUE(prompter.fileDialogs.empty());
-    EXPECT_TRUE(window->cellEditing().frequencyEditor()->isVisible());
+    EXPECT_TRUE(window->document().cellEditing().frequencyEditor()->isVisible());
     EXPECT_EQ(ReadDataFile(file), state.memoryImage);
     EXPECT_FALSE(IsModified(state));
 }
@@ -172,9 +172,9 @@ TEST_F(DocumentCommandsTest, FileOfTheSmallBandSwitchesToEightRowsAndTheReducedT
 
     EXPECT_EQ(state.channelCount, 8);
     EXPECT_EQ(grid().rowCount(), 8);
-    EXPECT_EQ(window->cellEditing().toneEditor()->count(), 39);
+    EXPECT_EQ(window->document().cellEditing().toneEditor()->count(), 39);
     EXPECT_EQ(state.bandLowerMHz, 446);
-    EXPECT_EQ(window->generalPanel().cboGenFreq->currentIndex(), 10);
+    EXPECT_EQ(window->document().generalPanel().selection().band, 10);
     EXPECT_EQ(grid().cellText(8, ChannelGrid::kRxFreqCol), "446.50000");
     EXPECT_EQ(grid().currentRow(), 0);
     EXPECT_EQ(grid().currentColumn(), ChannelGrid::kRxFreqCol);
@@ -183,7 +183,7 @@ TEST_F(DocumentCommandsTest, FileOfTheSmallBandSwitchesToEightRowsAndTheReducedT
     // And back to a full band.
     window->documentCommands().OpenPath(WriteDataFile(QStringLiteral("full.dat"), SampleImage()));
     EXPECT_EQ(grid().rowCount(), 128);
-    EXPECT_EQ(window->cellEditing().toneEditor()->count(), 261);
+    EXPECT_EQ(window->document().cellEditing().toneEditor()->count(), 261);
 }
 
 TEST_F(DocumentCommandsTest, OutOfBandChannelsAreErasedOnLoadWithoutCountingAsChanges)
@@ -216,8 +216,8 @@ TEST_F(DocumentCommandsTest, UnusualBandAndPowerBytesOpenUnchanged)
 
     EXPECT_EQ(band(), 250);
     EXPECT_EQ(state.memoryImage.at(layout::kPowerLevelRow, layout::kSettingsColumn), 12);
-    EXPECT_EQ(window->generalPanel().cboGenFreq->currentIndex(), 2);
-    EXPECT_EQ(window->generalPanel().cboGenPower->currentIndex(), 9);
+    EXPECT_EQ(window->document().generalPanel().selection().band, 2);
+    EXPECT_EQ(window->document().generalPanel().selection().power, 9);
     EXPECT_EQ(state.bandLowerMHz, 240);
     EXPECT_FALSE(IsModified(state));
     EXPECT_EQ(grid().cellText(2, ChannelGrid::kRxFreqCol), "250.00000");
@@ -234,10 +234,10 @@ TEST_F(DocumentCommandsTest, NewKeepsUnusualBandAndModelBytesAndShowsTheirFallba
 
     EXPECT_EQ(band(), 250);
     EXPECT_EQ(state.memoryImage.at(layout::kModelRow, layout::kRadioColumn), 0xFF);
-    EXPECT_EQ(window->generalPanel().cboGenFreq->currentIndex(), 2);
-    EXPECT_EQ(window->generalPanel().cboGenModel->currentIndex(), 0);
-    EXPECT_EQ(window->generalPanel().cboGenPower->currentIndex(), 9);
-    EXPECT_EQ(window->generalPanel().cboGenManual->currentIndex(), 0);
+    EXPECT_EQ(window->document().generalPanel().selection().band, 2);
+    EXPECT_EQ(window->document().generalPanel().selection().model, 0);
+    EXPECT_EQ(window->document().generalPanel().selection().power, 9);
+    EXPECT_EQ(window->document().generalPanel().selection().manual, 0);
 }
 
 struct RejectedCase {

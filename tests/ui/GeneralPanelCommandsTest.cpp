@@ -3,6 +3,7 @@
 #include "CommandsFixture.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
+#include "ui/main/DocumentController.h"
 #include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
 #include "ui/main/GeneralPanelCommands.h"
@@ -20,7 +21,8 @@ protected:
         list->setCurrentIndex(index);
         Q_EMIT list->activated(index);
     }
-    GeneralPanel& panel() const { return window->generalPanel(); }
+    GeneralPanel& panel() const { return window->document().generalPanel(); }
+    QComboBox* list(const char* name) const { return panel().findChild<QComboBox*>(name); }
     std::uint8_t band() const { return state.memoryImage.at(layout::kBandRow, layout::kRadioColumn); }
 
     // A saved, named document with channel 1 on 250 MHz.
@@ -47,7 +49,7 @@ class GeneralByteChoice : public GeneralPanelCommandsTest, public ::testing::Wit
 TEST_P(GeneralByteChoice, WritesOnlyItsOwnByte)
 {
     const ByteCase& c = GetParam();
-    QComboBox* lists[] = {panel().cboGenModel, panel().cboGenFreq, panel().cboGenPower, panel().cboGenManual};
+    QComboBox* lists[] = {list("cboGenModel"), list("cboGenFreq"), list("cboGenPower"), list("cboGenManual")};
     if (c.list == 3) Choose(lists[3], 1 - c.index);  // start from the other state
     MemoryImage expected = state.memoryImage;
     expected.set(c.row, c.column, c.expected);
@@ -76,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GeneralPanelCommandsTest, BandChangeWithoutUnsavedChangesStartsAnUntitledDocumentUnasked)
 {
     OpenNamedDocument();
-    Choose(panel().cboGenFreq, 10);
+    Choose(list("cboGenFreq"), 10);
 
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_EQ(band(), 248);
@@ -86,14 +88,14 @@ TEST_F(GeneralPanelCommandsTest, BandChangeWithoutUnsavedChangesStartsAnUntitled
     EXPECT_EQ(state.bandLowerMHz, 446);
     EXPECT_EQ(state.bandUpperMHz, 447);
     EXPECT_EQ(grid().rowCount(), 8);
-    EXPECT_EQ(window->cellEditing().toneEditor()->count(), 39);
+    EXPECT_EQ(window->document().cellEditing().toneEditor()->count(), 39);
     EXPECT_TRUE(grid().cellEmpty(1, ChannelGrid::kRxFreqCol));
     EXPECT_EQ(state.memoryImage.at(layout::kRxFreqRow, 0), layout::kEmpty);
 
-    Choose(panel().cboGenFreq, 1);
+    Choose(list("cboGenFreq"), 1);
     EXPECT_EQ(band(), 239);
     EXPECT_EQ(grid().rowCount(), 128);
-    EXPECT_EQ(window->cellEditing().toneEditor()->count(), 261);
+    EXPECT_EQ(window->document().cellEditing().toneEditor()->count(), 261);
     EXPECT_EQ(state.bandLowerMHz, 136);
 }
 
@@ -104,14 +106,14 @@ TEST_F(GeneralPanelCommandsTest, BandChangeWithUnsavedChangesAsksAndCancelKeepsE
     const MemoryImage before = state.memoryImage;
     prompter.answers = {Button::Cancel};
 
-    Choose(panel().cboGenFreq, 5);
+    Choose(list("cboGenFreq"), 5);
 
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0].text.toStdString(), "All data will be cleared.");
     EXPECT_EQ(prompter.asked[0].title.toStdString(), "Warning");
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::OkCancel);
     EXPECT_EQ(prompter.asked[0].defaultButton, Button::Cancel);
-    EXPECT_EQ(panel().cboGenFreq->currentIndex(), 2);
+    EXPECT_EQ(list("cboGenFreq")->currentIndex(), 2);
     EXPECT_EQ(state.memoryImage, before);
     EXPECT_TRUE(IsModified(state));
     EXPECT_NE(state.documentPath, "Untitled");
@@ -122,7 +124,7 @@ TEST_F(GeneralPanelCommandsTest, BandChangeWithUnsavedChangesConfirmedDiscardsTh
 {
     EditChannel(2, "255.00000");
     prompter.answers = {Button::Ok};
-    Choose(panel().cboGenFreq, 5);
+    Choose(list("cboGenFreq"), 5);
     EXPECT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(band(), 243);
     EXPECT_FALSE(IsModified(state));
@@ -135,7 +137,7 @@ TEST_F(GeneralPanelCommandsTest, ChoosingTheStoredBandChangesNothing)
     EditChannel(2, "255.00000");
     const MemoryImage before = state.memoryImage;
     const std::string titleBefore = window->windowTitle().toStdString();
-    Choose(panel().cboGenFreq, 2);
+    Choose(list("cboGenFreq"), 2);
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_EQ(state.memoryImage, before);
     EXPECT_EQ(window->windowTitle().toStdString(), titleBefore);
@@ -149,13 +151,13 @@ TEST_F(GeneralPanelCommandsTest, SelectionsFromCodeRunNoHandler)
     image.set(layout::kModelRow, layout::kRadioColumn, 56);
     state.memoryImage = image;
     // Other entries shown first, so that every selection below really moves.
-    panel().cboGenFreq->setCurrentIndex(5);
-    panel().cboGenPower->setCurrentIndex(3);
-    panel().cboGenModel->setCurrentIndex(2);
+    list("cboGenFreq")->setCurrentIndex(5);
+    list("cboGenPower")->setCurrentIndex(3);
+    list("cboGenModel")->setCurrentIndex(2);
     ShowGeneralSettings(panel(), state.memoryImage);
-    EXPECT_EQ(panel().cboGenFreq->currentIndex(), 2);
-    EXPECT_EQ(panel().cboGenPower->currentIndex(), 9);
-    EXPECT_EQ(panel().cboGenModel->currentIndex(), 0);
+    EXPECT_EQ(list("cboGenFreq")->currentIndex(), 2);
+    EXPECT_EQ(list("cboGenPower")->currentIndex(), 9);
+    EXPECT_EQ(list("cboGenModel")->currentIndex(), 0);
     EXPECT_EQ(state.memoryImage, image);
 }
 

@@ -18,6 +18,7 @@
 #include "support/ScriptedPrompter.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/ChannelGrid.h"
+#include "ui/main/DocumentController.h"
 #include "ui/main/FrequencyEditor.h"
 #include "ui/main/frmMain.h"
 
@@ -55,10 +56,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    ChannelGrid& grid() { return window->grid(); }
-    FrequencyEditor& freqEditor() { return *window->cellEditing().frequencyEditor(); }
-    QComboBox& toneEditor() { return *window->cellEditing().toneEditor(); }
-    QComboBox& optionEditor() { return *window->cellEditing().optionEditor(); }
+    ChannelGrid& grid() { return window->document().grid(); }
+    FrequencyEditor& freqEditor() { return *window->document().cellEditing().frequencyEditor(); }
+    QComboBox& toneEditor() { return *window->document().cellEditing().toneEditor(); }
+    QComboBox& optionEditor() { return *window->document().cellEditing().optionEditor(); }
     QString cell(int n, int col) { return grid().cellText(n, col); }
     std::uint8_t byte(int row, int channel) { return state.memoryImage.at(row, channel - 1); }
 

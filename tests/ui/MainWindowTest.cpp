@@ -215,11 +215,11 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsMenusHeadersAndWordCells)
     EXPECT_EQ(state.memoryImage, before);  // redrawing the words writes no bytes
 
     // A layout for a loaded image keeps the headings; a fresh grid starts with the English words.
-    window->LayOutForBand();
+    window->document().LayOutForBand();
     EXPECT_EQ(grid().horizontalHeaderItem(5)->text(), "宽/窄");
-    window->ResetImageAndGrid();
+    window->document().ResetImageAndGrid();
     EXPECT_EQ(grid().horizontalHeaderItem(5)->text(), "W/N");
-    window->RenderAllChannelRows();
+    window->document().RenderAllChannelRows();
 
     // The language already active: nothing is relabelled or redrawn.
     grid().setCellText(1, 6, "marker");

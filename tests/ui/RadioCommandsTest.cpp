@@ -25,7 +25,7 @@ protected:
         window->radioCommands().setPortFactory([this] { return std::make_unique<RadioModelPort>(line); });
     }
 
-    void trigger(const char* action) { window->menus().action(QString::fromLatin1(action))->trigger(); }
+    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
 
     // The radio holds `image` at addresses 0x000..0x83F.
     void LoadRadio(const MemoryImage& image)
@@ -94,8 +94,8 @@ TEST_F(RadioCommandsTest, ReadOfASmallBandRadioSwitchesTheLayout)
     window->radioCommands().Read();
 
     EXPECT_EQ(grid().rowCount(), 8);
-    EXPECT_EQ(window->cellEditing().toneEditor()->count(), 39);
-    EXPECT_EQ(window->generalPanel().cboGenFreq->currentIndex(), 10);
+    EXPECT_EQ(window->document().cellEditing().toneEditor()->count(), 39);
+    EXPECT_EQ(window->document().generalPanel().selection().band, 10);
     EXPECT_EQ(state.bandUpperMHz, 447);
     EXPECT_EQ(grid().cellText(2, ChannelGrid::kRxFreqCol), "446.00625");
     EXPECT_FALSE(IsModified(state));

@@ -10,6 +10,7 @@
 #include "ChannelGrid.h"
 #include "FrequencyEditor.h"
 #include "OptionColumns.h"
+#include "core/ChannelEdit.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "core/ToneCodec.h"
@@ -72,11 +73,6 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
 {
     cboFeature_0->setObjectName(QStringLiteral("cboFeature_0"));
     cboFeature_1->setObjectName(QStringLiteral("cboFeature_1"));
-    // A plain scrolling list: the style's full-height popup would cover the
-    // whole screen for the 261 tones.
-    cboFeature_0->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    cboFeature_0->view()->setStyleSheet(
-        QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
     cboFeature_0->setMaxVisibleItems(16);
     cboFeature_1->addItems({QText(1214), QText(1215)});
     for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),
@@ -95,7 +91,7 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
         m_grid.makeCurrent(n, col + 1);
     });
     connect(txtMemChannel, &FrequencyEditor::escapePressed, this, [this] {
-        m_frequencyOpen = false;
+        m_openEditor = nullptr;
         m_grid.setCellText(m_editRow, m_editCol, m_editOriginalText);
         m_grid.setFocus();
         txtMemChannel->hide();
@@ -112,13 +108,30 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
 
 void CellEditing::ResetForLayout()
 {
-    m_frequencyOpen = false;
+    m_openEditor = nullptr;
     txtMemChannel->hide();
     cboFeature_0->hide();
     cboFeature_1->hide();
+    m_toneListReady = false;
+}
+
+QComboBox* CellEditing::toneEditor()
+{
+    // Filled when first needed rather than at every layout: start-up and a
+    // band change then skip building the 261 entries nobody has looked at.
+    if (m_toneListReady) return cboFeature_0;
+    if (cboFeature_0->styleSheet().isEmpty()) {
+        // A plain scrolling list: the style's full-height popup would cover the
+        // whole screen for the 261 tones.
+        cboFeature_0->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+        cboFeature_0->view()->setStyleSheet(
+            QStringLiteral("QAbstractItemView::item { min-height: 22px; padding-left: 4px; }"));
+    }
     cboFeature_0->clear();
     for (const std::string& entry : ToneList(m_state.toneListLast))
         cboFeature_0->addItem(QString::fromStdString(entry));
+    m_toneListReady = true;
+    return cboFeature_0;
 }
 
 void CellEditing::ApplyLanguage()
@@ -138,7 +151,7 @@ void CellEditing::BeginCellEdit()
     if (col == ChannelGrid::kRxFreqCol || col == ChannelGrid::kTxFreqCol) {
         openFrequencyEditor(n, col);
     } else if (col == ChannelGrid::kDecodeCol || col == ChannelGrid::kEncodeCol) {
-        openDropDown(cboFeature_0, n, col);
+        openDropDown(toneEditor(), n, col);
     } else {
         cboFeature_1->clear();
         for (const std::string& entry : OptionEntries(col))
@@ -149,34 +162,10 @@ void CellEditing::BeginCellEdit()
 
 void CellEditing::EndCellEdit()
 {
-    if (m_frequencyOpen)
+    if (m_openEditor == txtMemChannel)
         commitFrequencyEditor();
-    else if (cboFeature_0->isVisible())
-        hideDropDown(cboFeature_0);
-    else if (cboFeature_1->isVisible())
-        hideDropDown(cboFeature_1);
-}
-
-void CellEditing::ClearTxFrequency(int n)
-{
-    m_grid.setCellText(n, ChannelGrid::kTxFreqCol, QString());
-    m_grid.setCellText(n, ChannelGrid::kEncodeCol, QString());
-    MemoryImage& image = m_state.memoryImage;
-    const int column = n - 1;
-    for (int row = layout::kTxFreqRow; row < layout::kTxFreqRow + layout::kFreqBytes; ++row)
-        image.set(row, column, layout::kEmpty);
-    image.set(layout::kEncodeLowRow, column, layout::kEmpty);
-    image.set(layout::kEncodeHighRow, column, layout::kEmpty);
-    image.setBit(layout::kEntryFlagsRow, column, layout::kTxEntry, true);
-}
-
-void CellEditing::StoreTxFrequency(int n, const QString& text)
-{
-    MemoryImage& image = m_state.memoryImage;
-    image.setBit(layout::kEntryFlagsRow, n - 1, layout::kTxEntry, false);
-    StoreFreq(image, n - 1, layout::kTxFreqRow, text.toStdString());
-    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
-        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(1104));
+    else if (m_openEditor)
+        hideDropDown(static_cast<QComboBox*>(m_openEditor));
 }
 
 bool CellEditing::eventFilter(QObject* watched, QEvent* event)
@@ -196,7 +185,10 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event)
     for (QComboBox* editor : {cboFeature_0, cboFeature_1}) {
         if (watched != editor) continue;
         if (type == QEvent::KeyPress) return dropDownKeyPress(editor, static_cast<QKeyEvent*>(event));
-        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*event)) editor->hide();
+        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*event)) {
+            if (m_openEditor == editor) m_openEditor = nullptr;
+            editor->hide();
+        }
     }
     return false;
 }
@@ -224,8 +216,7 @@ bool CellEditing::gridKeyPress(QKeyEvent* event)
     // arrows, Ctrl+End), except those an open drop-down passed on unused (Left,
     // Right): the current cell must not wander away from the cell being edited.
     // Letters would otherwise jump between cells by keyboard search.
-    const bool dropDownOpen = cboFeature_0->isVisible() || cboFeature_1->isVisible();
-    return dropDownOpen || !IsNavigationKey(key);
+    return dropDownOpen() || !IsNavigationKey(key);
 }
 
 void CellEditing::gridLeftRelease()
@@ -268,7 +259,7 @@ void CellEditing::openFrequencyEditor(int n, int col)
     txtMemChannel->show();
     txtMemChannel->selectAll();
     txtMemChannel->setFocus(Qt::OtherFocusReason);
-    m_frequencyOpen = true;
+    m_openEditor = txtMemChannel;
 }
 
 void CellEditing::openDropDown(QComboBox* editor, int n, int col)
@@ -288,12 +279,13 @@ void CellEditing::openDropDown(QComboBox* editor, int n, int col)
     editor->setGeometry(m_grid.cellRect(n, col));
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
+    m_openEditor = editor;
 }
 
 void CellEditing::commitFrequencyEditor()
 {
-    if (!m_frequencyOpen) return;
-    m_frequencyOpen = false;
+    if (m_openEditor != txtMemChannel) return;
+    m_openEditor = nullptr;
     const QString typed = txtMemChannel->text();
     // Keep the focus in the grid rather than letting it fall to the next control.
     if (txtMemChannel->hasFocus()) m_grid.setFocus();
@@ -308,7 +300,7 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     const int column = n - 1;
     if (typed.isEmpty()) {
         if (col == ChannelGrid::kTxFreqCol) {
-            ClearTxFrequency(n);
+            clearTxFrequency(n);
             return;
         }
         for (int c = 1; c < ChannelGrid::kColumns; ++c) m_grid.setCellText(n, c, QString());
@@ -326,17 +318,27 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
     const QString text = QString::fromStdString(normal.text);
     m_grid.setCellText(n, col, text);
     if (col == ChannelGrid::kTxFreqCol) {
-        StoreTxFrequency(n, text);
+        storeTxFrequency(n, text);
         return;
     }
-    image.setBit(layout::kEntryFlagsRow, column, layout::kRxEntry, false);
-    StoreFreq(image, column, layout::kRxFreqRow, normal.text);
+    StoreRxFrequency(image, column, normal.text);
     if (!m_grid.cellEmpty(n, ChannelGrid::kDecodeCol)) return;
-    // A new channel: an empty column's 0xFF bits already mean these words, except BCL.
-    constexpr int kNewChannelWords[][2] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215},
-                                           {8, 1500}, {9, 1100}, {10, 1101}};
-    for (const auto& [cellCol, id] : kNewChannelWords) m_grid.setCellText(n, cellCol, QText(id));
-    image.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
+    for (const CellWord& word : kNewChannelWords) m_grid.setCellText(n, word.cell, QText(word.textId));
+    ApplyNewChannelDefaults(image, column);
+}
+
+void CellEditing::clearTxFrequency(int n)
+{
+    m_grid.setCellText(n, ChannelGrid::kTxFreqCol, QString());
+    m_grid.setCellText(n, ChannelGrid::kEncodeCol, QString());
+    ClearTxFrequency(m_state.memoryImage, n - 1);
+}
+
+void CellEditing::storeTxFrequency(int n, const QString& text)
+{
+    StoreTxFrequency(m_state.memoryImage, n - 1, text.toStdString());
+    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
+        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(1104));
 }
 
 void CellEditing::dropDownChosen(QComboBox* editor, int index)
@@ -370,14 +372,17 @@ void CellEditing::dropDownEnter(QComboBox* editor)
 
 void CellEditing::hideDropDown(QComboBox* editor)
 {
+    if (m_openEditor == editor) m_openEditor = nullptr;
     if (editor->hasFocus()) m_grid.setFocus();
     editor->hide();
 }
 
 void CellEditing::placeEditors()
 {
-    if (m_frequencyOpen)
+    if (m_openEditor == txtMemChannel)
         txtMemChannel->setGeometry(m_grid.cellRect(m_editRow, m_editCol).adjusted(1, 1, -1, -1));
-    for (QComboBox* editor : {cboFeature_0, cboFeature_1})
-        if (editor->isVisible()) editor->setGeometry(m_grid.cellRect(m_editRow, m_editCol));
+    else if (m_openEditor)
+        m_openEditor->setGeometry(m_grid.cellRect(m_editRow, m_editCol));
 }
+
+bool CellEditing::dropDownOpen() const { return m_openEditor && m_openEditor != txtMemChannel; }

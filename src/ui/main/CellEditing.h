@@ -31,8 +31,8 @@ public:
 
     void setShortcutSink(ShortcutSink sink) { m_shortcutSink = std::move(sink); }
 
-    // After a grid layout: the tone editor holds entries 0..state.toneListLast
-    // of the list in force; every editor is hidden (no commit).
+    // After a grid layout: every editor is hidden (no commit); the tone
+    // editor will hold entries 0..state.toneListLast of the list in force.
     void ResetForLayout();
     // Entry 0 of the tone list in the current language.
     void ApplyLanguage();
@@ -42,13 +42,9 @@ public:
     // Commits an open frequency editor, hides every editor.
     void EndCellEdit();
 
-    // Channel n loses its TX frequency and encode tone (cells and image).
-    void ClearTxFrequency(int n);
-    // Stores a normalised TX frequency text for channel n; an empty Encode cell shows "None".
-    void StoreTxFrequency(int n, const QString& text);
-
     [[nodiscard]] FrequencyEditor* frequencyEditor() const { return txtMemChannel; }
-    [[nodiscard]] QComboBox* toneEditor() const { return cboFeature_0; }
+    // The tone editor, its list that of the current layout.
+    [[nodiscard]] QComboBox* toneEditor();
     [[nodiscard]] QComboBox* optionEditor() const { return cboFeature_1; }
 
 protected:
@@ -64,10 +60,15 @@ private:
     void openDropDown(QComboBox* editor, int n, int col);
     void commitFrequencyEditor();
     void storeFrequency(int n, int col, const QString& typed);
+    // Channel n loses its TX frequency and encode tone (cells and image).
+    void clearTxFrequency(int n);
+    // Stores a normalised TX frequency text for channel n; an empty Encode cell shows "None".
+    void storeTxFrequency(int n, const QString& text);
     void dropDownChosen(QComboBox* editor, int index);
     void dropDownEnter(QComboBox* editor);
     void hideDropDown(QComboBox* editor);
     void placeEditors();
+    [[nodiscard]] bool dropDownOpen() const;
 
     AppState& m_state;
     Prompter& m_prompter;
@@ -79,10 +80,11 @@ private:
     QComboBox* cboFeature_0;
     QComboBox* cboFeature_1;
 
-    // The cell an open editor belongs to; the frequency editor's session flag
-    // keeps a commit from running twice (Enter, then the focus leaving).
+    // The open editor (null: none) and the cell it belongs to. Cleared before
+    // a commit, so Enter followed by the focus leaving commits once.
+    QWidget* m_openEditor = nullptr;
     int m_editRow = 1;
     int m_editCol = 1;
-    bool m_frequencyOpen = false;
+    bool m_toneListReady = false;
     QString m_editOriginalText;
 };

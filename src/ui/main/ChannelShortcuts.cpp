@@ -1,6 +1,9 @@
 #include "ChannelShortcuts.h"
 
+#include "ChannelGrid.h"
+#include "DocumentController.h"
 #include "core/ChannelCopy.h"
+#include "core/ChannelEdit.h"
 #include "core/ChannelShift.h"
 #include "core/Layout.h"
 #include "core/ToneCodec.h"
@@ -9,14 +12,14 @@
 
 namespace {
 
-constexpr int kRxFreqCol = 1;
-constexpr int kTxFreqCol = 2;
-constexpr int kDecodeCol = 3;
+constexpr int kRxFreqCol = ChannelGrid::kRxFreqCol;
+constexpr int kTxFreqCol = ChannelGrid::kTxFreqCol;
+constexpr int kDecodeCol = ChannelGrid::kDecodeCol;
 
 }  // namespace
 
-ChannelShortcuts::ChannelShortcuts(AppState& state, Prompter& prompter, Window window)
-    : m_state(state), m_prompter(prompter), m_window(std::move(window))
+ChannelShortcuts::ChannelShortcuts(DocumentController& document, Prompter& prompter, QWidget& dialogParent)
+    : m_document(document), m_state(document.state()), m_prompter(prompter), m_dialogParent(dialogParent)
 {
 }
 
@@ -49,11 +52,11 @@ bool ChannelShortcuts::conditionHolds(Command command) const
     switch (command) {
         case Command::CopyChannel:
         case Command::CopyFrequency:
-            return !m_window.cellText(row, kRxFreqCol).isEmpty();
+            return !cellEmpty(row, kRxFreqCol);
         case Command::CopyTone:
-            return !m_window.cellText(row, kTxFreqCol).isEmpty();
+            return !cellEmpty(row, kTxFreqCol);
         case Command::Insert:
-            return m_window.cellText(m_state.channelCount, kRxFreqCol).isEmpty();
+            return cellEmpty(m_state.channelCount, kRxFreqCol);
         case Command::Delete:
             return true;
     }
@@ -67,7 +70,8 @@ bool ChannelShortcuts::handle(int key, Qt::KeyboardModifiers modifiers)
     if (!conditionHolds(*command)) return true;
     // An open editor is committed first, so the command sees the cells as the
     // user left them; that commit can change the condition.
-    m_window.endCellEdit();
+    m_document.EndCellEdit();
+    m_document.FocusGrid();
     if (!conditionHolds(*command)) return true;
 
     switch (*command) {
@@ -96,25 +100,30 @@ void ChannelShortcuts::runCopy(std::uint8_t mode)
 {
     const int row = m_state.currentRow;
     m_state.copyMode = mode;
-    const frmCopy::Source source{m_window.cellText(row, kRxFreqCol), m_window.cellText(row, kDecodeCol)};
-    frmCopy dialog(m_state, m_prompter, source, m_window.renderChannelRow, m_window.owner);
+    const ChannelGrid& grid = m_document.grid();
+    const frmCopy::Source source{grid.cellText(row, kRxFreqCol), grid.cellText(row, kDecodeCol)};
+    frmCopy dialog(
+        m_state, m_prompter, source, [this](int channel) { m_document.RenderChannelRow(channel); },
+        &m_dialogParent);
     // Cancel leaves everything as it was, also in the two modes that store
     // their result afterwards.
     if (m_prompter.exec(dialog) != QDialog::Accepted) return;
     if (mode == kCopyChannel) return;
     if (mode == kCopyFrequency && dialog.destinationText().isEmpty())
-        m_window.clearTxFrequency(row);
+        ClearTxFrequency(m_state.memoryImage, row - 1);
     else if (mode == kCopyFrequency)
-        m_window.storeTxFrequency(row, dialog.destinationText());
+        StoreTxFrequency(m_state.memoryImage, row - 1, dialog.destinationText().toStdString());
     else
         StoreTone(m_state.memoryImage, row - 1, dialog.destinationText().toStdString(),
                   layout::kEncodeToneOffset);
     // The row shows what was stored.
-    m_window.renderChannelRow(row);
+    m_document.RenderChannelRow(row);
 }
 
 void ChannelShortcuts::renderFromCurrentRow()
 {
     for (int channel = m_state.currentRow; channel <= m_state.channelCount; ++channel)
-        m_window.renderChannelRow(channel);
+        m_document.RenderChannelRow(channel);
 }
+
+bool ChannelShortcuts::cellEmpty(int n, int col) const { return m_document.grid().cellEmpty(n, col); }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <optional>
 
-#include <QString>
 #include <Qt>
 
 #include "core/AppState.h"
 
+class DocumentController;
 class Prompter;
 class QWidget;
 
@@ -22,19 +22,10 @@ class QWidget;
 // nothing and shows nothing.
 class ChannelShortcuts final {
 public:
-    // What the commands need of the main window.
-    struct Window {
-        QWidget* owner = nullptr;                               // owns the copy dialog
-        std::function<QString(int channel, int col)> cellText;  // grid cell of a channel row
-        std::function<void(int channel)> renderChannelRow;
-        std::function<void()> endCellEdit;  // commits any open editor, focuses the grid
-        std::function<void(int channel, const QString& text)> storeTxFrequency;
-        std::function<void(int channel)> clearTxFrequency;
-    };
-
     enum class Command { CopyChannel, CopyFrequency, CopyTone, Insert, Delete };
 
-    ChannelShortcuts(AppState& state, Prompter& prompter, Window window);
+    // `dialogParent` owns the copy dialog.
+    ChannelShortcuts(DocumentController& document, Prompter& prompter, QWidget& dialogParent);
 
     // The command a key-down names, if any.
     [[nodiscard]] static std::optional<Command> commandFor(int key, Qt::KeyboardModifiers modifiers);
@@ -48,8 +39,10 @@ private:
     [[nodiscard]] bool conditionHolds(Command command) const;
     void runCopy(std::uint8_t mode);
     void renderFromCurrentRow();
+    [[nodiscard]] bool cellEmpty(int n, int col) const;
 
+    DocumentController& m_document;
     AppState& m_state;
     Prompter& m_prompter;
-    Window m_window;
+    QWidget& m_dialogParent;
 };

@@ -9,9 +9,8 @@
 #include <QUrl>
 
 #include "ChannelGrid.h"
-#include "DocumentRefresh.h"
+#include "DocumentController.h"
 #include "DocumentState.h"
-#include "frmMain.h"
 #include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 #include "platform/Prompter.h"
@@ -40,8 +39,12 @@ bool ConfirmOverwrite(Prompter& prompter, QWidget* parent, int textId, const QSt
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(AppState& state, Prompter& prompter, frmMain& window)
-    : QObject(&window), m_state(state), m_prompter(prompter), m_window(window)
+DocumentCommands::DocumentCommands(DocumentController& document, Prompter& prompter, QWidget& window)
+    : QObject(&window),
+      m_document(document),
+      m_state(document.state()),
+      m_prompter(prompter),
+      m_window(window)
 {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
@@ -49,17 +52,17 @@ DocumentCommands::DocumentCommands(AppState& state, Prompter& prompter, frmMain&
 
 void DocumentCommands::New()
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     const Prompter::Button answer =
         m_prompter.message(&m_window, QText(1107), QText(1108), Prompter::Icon::Exclamation,
                            Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
     if (answer != Prompter::Button::Ok) return;
-    StartUntitledDocument(m_window, m_state);
+    m_document.StartUntitledDocument();
 }
 
 void DocumentCommands::Open()
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     if (!settleUnsavedChanges()) return;
     const QString path = m_prompter.openFileName(&m_window, QText(1109));
     if (path.isEmpty()) return;
@@ -68,7 +71,7 @@ void DocumentCommands::Open()
 
 void DocumentCommands::OpenPath(const QString& path)
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     if (!settleUnsavedChanges()) return;
     load(path);
 }
@@ -97,7 +100,7 @@ DocumentCommands::SaveOutcome DocumentCommands::save()
 
 DocumentCommands::SaveOutcome DocumentCommands::saveAs()
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     const QString proposed =
         m_state.documentPath == kUntitled ? kProposedName : QString::fromStdString(m_state.documentPath);
     const QString chosen = m_prompter.saveFileName(&m_window, QText(1109), proposed);
@@ -130,7 +133,7 @@ DocumentCommands::SaveOutcome DocumentCommands::saveTo(const QString& path)
     // The path changes only with a file actually written, so the title and a
     // later Save never name a file that does not hold the document.
     m_state.documentPath = path.toStdString();
-    m_window.RefreshTitle();
+    m_document.RefreshTitle();
     TakeSnapshot(m_state);
     return SaveOutcome::Saved;
 }
@@ -151,15 +154,15 @@ void DocumentCommands::load(const QString& path)
         return;
     }
     m_state.memoryImage = *loaded.image;
-    RefreshFromImage(m_window, m_state);
-    m_window.grid().makeCurrent(1, ChannelGrid::kRxFreqCol);
-    m_window.grid().setFocus();
+    m_document.RefreshFromImage();
+    m_document.grid().makeCurrent(1, ChannelGrid::kRxFreqCol);
+    m_document.FocusGrid();
     // Taken after drawing, so channels erased as out of band count as saved.
     TakeSnapshot(m_state);
     m_state.documentPath = path.toStdString();
     m_seenPath = path;
     m_seenStamp = stamp;
-    m_window.RefreshTitle();
+    m_document.RefreshTitle();
 }
 
 bool DocumentCommands::eventFilter(QObject* watched, QEvent* event)

@@ -6,8 +6,9 @@
 #include "core/AppState.h"
 #include "platform/FileStore.h"
 
+class DocumentController;
 class Prompter;
-class frmMain;
+class QWidget;
 
 // The File menu's document commands and opening a file handed to the program
 // (its argument, a file dropped on the main window). Every message box and
@@ -18,8 +19,9 @@ class frmMain;
 class DocumentCommands final : public QObject {
     Q_OBJECT
 public:
-    // Accepts files dropped on `window` and opens them like Open does.
-    DocumentCommands(AppState& state, Prompter& prompter, frmMain& window);
+    // Accepts files dropped on `window` and opens them like Open does; the
+    // window also owns the message boxes and file dialogs.
+    DocumentCommands(DocumentController& document, Prompter& prompter, QWidget& window);
 
     // "All data will be cleared." (OK/Cancel, Cancel default); OK starts a new
     // untitled document for the current model and band.
@@ -53,9 +55,10 @@ private:
     bool overwriteAllowed(const QString& path);
     void load(const QString& path);
 
+    DocumentController& m_document;
     AppState& m_state;
     Prompter& m_prompter;
-    frmMain& m_window;
+    QWidget& m_window;
     // The file as it was when this program last opened or wrote it.
     QString m_seenPath;
     filestore::Stamp m_seenStamp;

@@ -53,17 +53,34 @@ GeneralPanel::GeneralPanel(QWidget* parent)
         lists[i]->installEventFilter(this);
     }
     row->addStretch(1);
+    connect(cboGenModel, &QComboBox::activated, this, &GeneralPanel::modelChosen);
+    connect(cboGenFreq, &QComboBox::activated, this, &GeneralPanel::bandChosen);
+    connect(cboGenPower, &QComboBox::activated, this, &GeneralPanel::powerChosen);
+    connect(cboGenManual, &QComboBox::activated, this, &GeneralPanel::manualChosen);
+}
+
+void GeneralPanel::Show(const GeneralSelection& selection)
+{
+    cboGenModel->setCurrentIndex(selection.model);
+    cboGenFreq->setCurrentIndex(selection.band);
+    cboGenPower->setCurrentIndex(selection.power);
+    cboGenManual->setCurrentIndex(selection.manual);
+}
+
+GeneralSelection GeneralPanel::selection() const
+{
+    return {cboGenModel->currentIndex(), cboGenFreq->currentIndex(), cboGenPower->currentIndex(),
+            cboGenManual->currentIndex()};
 }
 
 void GeneralPanel::SelectForNewDocument(const MemoryImage& image)
 {
     // A model or band byte a loaded file left outside the tables shows the
     // same fallback entry as after the load, never an empty list.
-    const GeneralSelection selection = GeneralSettingsIndexes(image);
-    cboGenModel->setCurrentIndex(selection.model);
-    cboGenFreq->setCurrentIndex(selection.band);
-    cboGenPower->setCurrentIndex(kNewDocumentPower);
-    cboGenManual->setCurrentIndex(kManualEnable);
+    GeneralSelection selection = GeneralSettingsIndexes(image);
+    selection.power = kNewDocumentPower;
+    selection.manual = kManualEnable;
+    Show(selection);
 }
 
 void GeneralPanel::ApplyLanguage()
@@ -84,4 +101,9 @@ bool GeneralPanel::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+void ShowGeneralSettings(GeneralPanel& panel, const MemoryImage& image)
+{
+    panel.Show(GeneralSettingsIndexes(image));
 }

@@ -2,24 +2,17 @@
 
 #include <QObject>
 
-#include "core/AppState.h"
-
-class GeneralPanel;
+class DocumentController;
 class Prompter;
-class frmMain;
-
-// Selects the General panel's four lists from the image (model, band, power
-// level, "Manual"). Selecting from code runs none of the handlers below, so an
-// image with a band byte outside 238..248 or a power byte above 9 stays as it is.
-void ShowGeneralSettings(GeneralPanel& panel, const MemoryImage& image);
+class QWidget;
 
 // What a user's choice in the General panel does. Only choices made by the
-// user reach these handlers (the lists' activated signals).
+// user reach these handlers (the panel's chosen signals).
 class GeneralPanelCommands final : public QObject {
     Q_OBJECT
 public:
-    // Connects itself to the window's General panel lists.
-    GeneralPanelCommands(AppState& state, Prompter& prompter, frmMain& window);
+    // Connects itself to the document's General panel; `dialogParent` owns the question.
+    GeneralPanelCommands(DocumentController& document, Prompter& prompter, QWidget& dialogParent);
 
     // Write their byte (model code, power level, "Manual" bit) and nothing else.
     void modelChosen(int index);
@@ -32,7 +25,7 @@ public:
     void bandChosen(int index);
 
 private:
-    AppState& m_state;
+    DocumentController& m_document;
     Prompter& m_prompter;
-    frmMain& m_window;
+    QWidget& m_dialogParent;
 };

@@ -12,9 +12,11 @@
 
 namespace {
 
+using Command = MainMenus::Command;
+
 struct ToolButton {
     const char* key;
-    const char* runs;  // menu action
+    Command runs;
     int tooltipId;
     const char* themeIcon;
     QStyle::StandardPixmap fallback;
@@ -22,22 +24,30 @@ struct ToolButton {
 };
 
 constexpr ToolButton kToolButtons[] = {
-    {"New", "mnuFile_New", 1027, "document-new", QStyle::SP_FileIcon, false},
-    {"Open", "mnuFile_Open", 1028, "document-open", QStyle::SP_DialogOpenButton, false},
-    {"Save", "mnuFile_Save", 1029, "document-save", QStyle::SP_DialogSaveButton, false},
-    {"Print", "mnuFile_Print", 1030, "document-print", QStyle::SP_FileDialogContentsView, false},
-    {"Read", "mnuProgram_Read", 1031, "document-import", QStyle::SP_ArrowDown, true},
-    {"Write", "mnuProgram_Write", 1032, "document-export", QStyle::SP_ArrowUp, false},
-    {"About", "mnuHelp_About", 1026, "help-about", QStyle::SP_MessageBoxInformation, true},
+    {"New", Command::New, 1027, "document-new", QStyle::SP_FileIcon, false},
+    {"Open", Command::Open, 1028, "document-open", QStyle::SP_DialogOpenButton, false},
+    {"Save", Command::Save, 1029, "document-save", QStyle::SP_DialogSaveButton, false},
+    {"Print", Command::Print, 1030, "document-print", QStyle::SP_FileDialogContentsView, false},
+    {"Read", Command::Read, 1031, "document-import", QStyle::SP_ArrowDown, true},
+    {"Write", Command::Write, 1032, "document-export", QStyle::SP_ArrowUp, false},
+    {"About", Command::About, 1026, "help-about", QStyle::SP_MessageBoxInformation, true},
 };
+
+// The theme's icon, else the style's. The style's is built only when needed:
+// it decodes every size of its image, a large part of the window's start-up.
+QIcon ToolIcon(const ToolButton& button, const QStyle& style)
+{
+    QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.themeIcon));
+    if (icon.isNull() || icon.availableSizes().isEmpty()) icon = style.standardIcon(button.fallback);
+    return icon;
+}
 
 // Toolbar tooltips carry no access keys.
 QString WithoutAccessKey(QString text) { return text.remove(QLatin1Char('&')); }
 
 }  // namespace
 
-MainMenus::MainMenus(QMainWindow& window)
-    : QObject(&window), m_window(window), tlbActions(new QToolBar(&window))
+MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QToolBar(&window))
 {
     QMenuBar* bar = window.menuBar();
     auto addMenu = [&](const char* name, int textId) {
@@ -49,34 +59,34 @@ MainMenus::MainMenus(QMainWindow& window)
     };
 
     QMenu* file = addMenu("mnuFile", 1000);
-    addEntry(file, "mnuFile_New", 1001, QKeySequence::New);
-    addEntry(file, "mnuFile_Open", 1002, QKeySequence::Open);
-    addEntry(file, "mnuFile_Save", 1003, QKeySequence::Save);
-    QAction* saveAs = addEntry(file, "mnuFile_SaveAs", 1004, QKeySequence::SaveAs);
+    addEntry(file, "mnuFile_New", 1001, Command::New, QKeySequence::New);
+    addEntry(file, "mnuFile_Open", 1002, Command::Open, QKeySequence::Open);
+    addEntry(file, "mnuFile_Save", 1003, Command::Save, QKeySequence::Save);
+    QAction* saveAs = addEntry(file, "mnuFile_SaveAs", 1004, Command::SaveAs, QKeySequence::SaveAs);
     // Some desktops bind no Save As key: then the one most others use.
     if (saveAs->shortcuts().isEmpty()) saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addSeparator(file, "mnuFile_Bar1");
-    addEntry(file, "mnuFile_Print", 1005, QKeySequence::Print);
+    addEntry(file, "mnuFile_Print", 1005, Command::Print, QKeySequence::Print);
     addSeparator(file, "mnuFile_Bar2");
-    addEntry(file, "mnuFile_Exit", 1006);
+    addEntry(file, "mnuFile_Exit", 1006, Command::Exit);
 
     QMenu* program = addMenu("mnuProgram", 1015);
-    addEntry(program, "mnuProgram_Read", 1016);
+    addEntry(program, "mnuProgram_Read", 1016, Command::Read);
     addSeparator(program, "mnuProgram_Bar1");
-    addEntry(program, "mnuProgram_Write", 1017);
+    addEntry(program, "mnuProgram_Write", 1017, Command::Write);
     addSeparator(program, "mnuProgram_Bar2");
-    addEntry(program, "mnuProgram_Test", 1631);
+    addEntry(program, "mnuProgram_Test", 1631, Command::Test);
     addSeparator(program, "mnuProgram_Bar3");
-    addEntry(program, "mnuProgram_OptFeatures", 1010);
+    addEntry(program, "mnuProgram_OptFeatures", 1010, Command::OptionalFeatures);
 
     QMenu* setup = addMenu("mnuSetup", 1021);
-    addEntry(setup, "mnuSetup_CommPort", 1022);
-    addEntry(setup, "mnuSetup_Lang", 1023);
+    addEntry(setup, "mnuSetup_CommPort", 1022, Command::CommPort);
+    addEntry(setup, "mnuSetup_Lang", 1023, Command::Language);
 
     QMenu* help = addMenu("mnuHelp", 1024);
-    addEntry(help, "mnuHelp_Topics", 1025);
+    addEntry(help, "mnuHelp_Topics", 1025, Command::HelpTopics);
     addSeparator(help, "mnuHelp_Bar1");
-    addEntry(help, "mnuHelp_About", 1026);
+    addEntry(help, "mnuHelp_About", 1026, Command::About);
 
     tlbActions->setObjectName(QStringLiteral("tlbActions"));
     tlbActions->setMovable(false);
@@ -87,17 +97,13 @@ MainMenus::MainMenus(QMainWindow& window)
     QStyle* style = window.style();
     for (const ToolButton& button : kToolButtons) {
         if (button.separatorBefore) tlbActions->addSeparator();
-        const QIcon icon =
-            QIcon::fromTheme(QString::fromLatin1(button.themeIcon), style->standardIcon(button.fallback));
-        QAction* tool = tlbActions->addAction(icon, QString());
+        QAction* tool = tlbActions->addAction(ToolIcon(button, *style), QString());
         tool->setObjectName(QStringLiteral("tlbActions_") + QString::fromLatin1(button.key));
         m_labelled.push_back({tool, button.tooltipId, true});
-        QAction* runs = action(QString::fromLatin1(button.runs));
+        QAction* runs = action(button.runs);
         connect(tool, &QAction::triggered, runs, [runs] { runs->trigger(); });
     }
 }
-
-QAction* MainMenus::action(const QString& name) const { return m_window.findChild<QAction*>(name); }
 
 void MainMenus::ApplyLanguage()
 {
@@ -112,12 +118,14 @@ void MainMenus::ApplyLanguage()
     }
 }
 
-QAction* MainMenus::addEntry(QMenu* menu, const char* name, int textId, QKeySequence::StandardKey shortcut)
+QAction* MainMenus::addEntry(QMenu* menu, const char* name, int textId, Command command,
+                             QKeySequence::StandardKey shortcut)
 {
     QAction* entry = menu->addAction(QString());
     entry->setObjectName(QString::fromLatin1(name));
     entry->setShortcuts(shortcut);
     m_labelled.push_back({entry, textId, false});
+    m_actions[static_cast<std::size_t>(command)] = entry;
     return entry;
 }
 

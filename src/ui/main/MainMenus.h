@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include <QKeySequence>
@@ -18,10 +20,31 @@ class QToolBar;
 class MainMenus final : public QObject {
     Q_OBJECT
 public:
+    // Every menu entry that runs a command, in menu order.
+    enum class Command : std::size_t {
+        New,
+        Open,
+        Save,
+        SaveAs,
+        Print,
+        Exit,
+        Read,
+        Write,
+        Test,
+        OptionalFeatures,
+        CommPort,
+        Language,
+        HelpTopics,
+        About,
+        Count
+    };
+
     explicit MainMenus(QMainWindow& window);
 
-    // The action named `name` (for example "mnuFile_Save"); never null for the names above.
-    [[nodiscard]] QAction* action(const QString& name) const;
+    [[nodiscard]] QAction* action(Command command) const
+    {
+        return m_actions[static_cast<std::size_t>(command)];
+    }
     // Menu captions and toolbar tooltips in the current language.
     void ApplyLanguage();
 
@@ -35,11 +58,11 @@ private:
     };
 
     // `shortcut` is the platform's standard key, shown in the menu.
-    QAction* addEntry(class QMenu* menu, const char* name, int textId,
+    QAction* addEntry(class QMenu* menu, const char* name, int textId, Command command,
                       QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey);
     void addSeparator(class QMenu* menu, const char* name);
 
-    QMainWindow& m_window;
     QToolBar* tlbActions;
+    std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};
     std::vector<Labelled> m_labelled;
 };

@@ -2,11 +2,9 @@
 
 #include <QThread>
 
-#include "ChannelGrid.h"
 #include "DocumentCommands.h"
-#include "DocumentRefresh.h"
+#include "DocumentController.h"
 #include "DocumentState.h"
-#include "frmMain.h"
 #include "link/CommPortChoice.h"
 #include "link/PortForName.h"
 #include "link/frmClone.h"
@@ -24,9 +22,12 @@ enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
 
 }  // namespace
 
-RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& window)
+RadioCommands::RadioCommands(DocumentController& document, DocumentCommands& documentCommands,
+                             Prompter& prompter, QWidget& window)
     : QObject(&window),
-      m_state(state),
+      m_document(document),
+      m_documentCommands(documentCommands),
+      m_state(document.state()),
       m_prompter(prompter),
       m_window(window),
       m_demoRadio(DemoRadioMemory()),
@@ -36,22 +37,22 @@ RadioCommands::RadioCommands(AppState& state, Prompter& prompter, frmMain& windo
 
 void RadioCommands::Read()
 {
-    m_window.EndCellEdit();
-    if (!probePort() || !m_window.documentCommands().settleUnsavedChanges() || !confirm(1601)) return;
+    m_document.EndCellEdit();
+    if (!probePort() || !m_documentCommands.settleUnsavedChanges() || !confirm(1601)) return;
     m_state.transferMode = kRead;
     const bool completed = transfer();
-    m_window.grid().setFocus();
+    m_document.FocusGrid();
     if (completed) {
         TakeSnapshot(m_state);
         // The radio's memory is not the opened file: Save must not overwrite it unasked.
         m_state.documentPath = kUntitled;
     }
-    m_window.RefreshTitle();
+    m_document.RefreshTitle();
 }
 
 void RadioCommands::Write()
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     if (!probePort() || !confirm(1603)) return;
     m_state.transferMode = kWrite;
     transfer();
@@ -59,7 +60,7 @@ void RadioCommands::Write()
 
 void RadioCommands::Test()
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     if (!probePort()) return;
     m_state.transferMode = kTest;
     frmTest window(&m_window);
@@ -68,7 +69,7 @@ void RadioCommands::Test()
 
 void RadioCommands::CommPort()
 {
-    m_window.EndCellEdit();
+    m_document.EndCellEdit();
     QStringList devices;
     for (const DetectedPort& port : DetectedSerialPorts()) devices << port.device;
     frmCommPort dialog(m_state, devices, &m_window);
@@ -104,7 +105,7 @@ bool RadioCommands::transfer()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
     frmClone window(m_state, m_prompter, *port, &m_window);
-    window.setReadCommittedHandler([this] { RefreshFromImage(m_window, m_state); });
+    window.setReadCommittedHandler([this] { m_document.RefreshFromImage(); });
     if (!window.openPort()) {
         reportPortFailure(*port);
         return false;

@@ -7,9 +7,11 @@
 #include "core/AppState.h"
 #include "radio/RadioModel.h"
 
+class DocumentCommands;
+class DocumentController;
 class Prompter;
+class QWidget;
 class SerialPort;
-class frmMain;
 
 // The Program menu's radio commands and the port choice of the Setup menu.
 // Each radio command commits the cell edit, checks that the chosen port opens
@@ -23,7 +25,10 @@ public:
     using PortFactory = std::function<std::unique_ptr<SerialPort>()>;
 
     // Uses the system's serial ports, or the demo radio for the port "demo".
-    RadioCommands(AppState& state, Prompter& prompter, frmMain& window);
+    // `documentCommands` asks about unsaved changes before a read; `window`
+    // owns the messages and windows.
+    RadioCommands(DocumentController& document, DocumentCommands& documentCommands, Prompter& prompter,
+                  QWidget& window);
 
     void setPortFactory(PortFactory makePort) { m_makePort = std::move(makePort); }
 
@@ -48,9 +53,11 @@ private:
     // Runs the transfer window for state.transferMode; true when a read completed.
     bool transfer();
 
+    DocumentController& m_document;
+    DocumentCommands& m_documentCommands;
     AppState& m_state;
     Prompter& m_prompter;
-    frmMain& m_window;
+    QWidget& m_window;
     // The demo radio keeps what was written to it until the program ends.
     RadioModel m_demoRadio;
     PortFactory m_makePort;

@@ -10,8 +10,9 @@
 #include "CellEditing.h"
 #include "ChannelGrid.h"
 #include "ChannelShortcuts.h"
+#include "DialogCommands.h"
 #include "DocumentCommands.h"
-#include "DocumentRefresh.h"
+#include "DocumentController.h"
 #include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "GeneralPanelCommands.h"
@@ -21,17 +22,11 @@
 #include "StatusClock.h"
 #include "core/BandTable.h"
 #include "core/Layout.h"
-#include "core/NewDocument.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
-#include "ui/dialogs/frmAbout.h"
-#include "ui/dialogs/frmLanguage.h"
-#include "ui/dialogs/frmMemoryMap.h"
-#include "ui/dialogs/frmOptFeatures.h"
-#include "ui/dialogs/frmPrint.h"
 
 frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_settings(settings)
@@ -57,28 +52,22 @@ void frmMain::buildWindow()
     setStatusBar(new StatusClock(this));
 
     auto* central = new QWidget(this);
-    fraGeneral = new GeneralPanel(central);
+    auto* fraGeneral = new GeneralPanel(central);
     fraMemChannel = new QGroupBox(central);
     fraMemChannel->setObjectName(QStringLiteral("fraMemChannel"));
-    msgMemChannel = new ChannelGrid(m_state, fraMemChannel);
-    m_cellEditing = new CellEditing(m_state, m_prompter, *msgMemChannel, *this);
-    m_cellEditing->setShortcutSink(
-        [this](int key, Qt::KeyboardModifiers modifiers) { return HandleShortcutKey(key, modifiers); });
-    m_channelShortcuts = std::make_unique<ChannelShortcuts>(
-        m_state, m_prompter,
-        ChannelShortcuts::Window{
-            this, [this](int n, int col) { return msgMemChannel->cellText(n, col); },
-            [this](int n) { RenderChannelRow(n); },
-            [this] {
-                EndCellEdit();
-                msgMemChannel->setFocus();
-            },
-            [this](int n, const QString& text) { m_cellEditing->StoreTxFrequency(n, text); },
-            [this](int n) { m_cellEditing->ClearTxFrequency(n); }});
-    new MemoryMapGesture(*msgMemChannel, [this] { memoryMapCommand(); });
-    m_documentCommands = new DocumentCommands(m_state, m_prompter, *this);
-    m_generalPanelCommands = new GeneralPanelCommands(m_state, m_prompter, *this);
-    m_radioCommands = new RadioCommands(m_state, m_prompter, *this);
+    auto* msgMemChannel = new ChannelGrid(m_state, fraMemChannel);
+    auto* cellEditing = new CellEditing(m_state, m_prompter, *msgMemChannel, *this);
+    m_document = new DocumentController(m_state, *msgMemChannel, *fraGeneral, *cellEditing, this);
+
+    m_channelShortcuts = std::make_unique<ChannelShortcuts>(*m_document, m_prompter, *this);
+    cellEditing->setShortcutSink([this](int key, Qt::KeyboardModifiers modifiers) {
+        return m_channelShortcuts->handle(key, modifiers);
+    });
+    m_documentCommands = new DocumentCommands(*m_document, m_prompter, *this);
+    new GeneralPanelCommands(*m_document, m_prompter, *this);
+    m_radioCommands = new RadioCommands(*m_document, *m_documentCommands, m_prompter, *this);
+    m_dialogCommands = new DialogCommands(*m_document, m_prompter, *this);
+    new MemoryMapGesture(*msgMemChannel, [this] { m_dialogCommands->MemoryMap(); });
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
     gridLayout->addWidget(msgMemChannel);
@@ -88,6 +77,33 @@ void frmMain::buildWindow()
     setCentralWidget(central);
 
     resize(1040, 720);
+}
+
+void frmMain::connectCommands()
+{
+    using Command = MainMenus::Command;
+    const auto connectTo = [this](Command command, auto* commands, auto run) {
+        connect(m_menus->action(command), &QAction::triggered, commands,
+                [commands, run] { (commands->*run)(); });
+    };
+    connectTo(Command::New, m_documentCommands, &DocumentCommands::New);
+    connectTo(Command::Open, m_documentCommands, &DocumentCommands::Open);
+    connectTo(Command::Save, m_documentCommands, &DocumentCommands::Save);
+    connectTo(Command::SaveAs, m_documentCommands, &DocumentCommands::SaveAs);
+    connectTo(Command::Print, m_dialogCommands, &DialogCommands::Print);
+    // The close request commits the cell edit before anything else.
+    connectTo(Command::Exit, this, &QWidget::close);
+    connectTo(Command::Read, m_radioCommands, &RadioCommands::Read);
+    connectTo(Command::Write, m_radioCommands, &RadioCommands::Write);
+    connectTo(Command::Test, m_radioCommands, &RadioCommands::Test);
+    connectTo(Command::OptionalFeatures, m_dialogCommands, &DialogCommands::OptionalFeatures);
+    connectTo(Command::CommPort, m_radioCommands, &RadioCommands::CommPort);
+    connectTo(Command::Language, m_dialogCommands, &DialogCommands::Language);
+    connectTo(Command::HelpTopics, m_dialogCommands, &DialogCommands::HelpTopics);
+    connectTo(Command::About, m_dialogCommands, &DialogCommands::About);
+
+    connect(m_document, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);
+    connect(m_document, &DocumentController::languageApplied, this, &frmMain::relabel);
 }
 
 void frmMain::startUp()
@@ -100,114 +116,33 @@ void frmMain::startUp()
     m_state.commPortNumber = 1;
     SetLanguageIndex(0);
     SetBandLimits(m_state);
-    ResetImageAndGrid();
+    m_document->ResetImageAndGrid();
     TakeSnapshot(m_state);
     m_state.documentPath = kUntitled;
-    ApplyLanguage();
-    msgMemChannel->setFocus();
+    m_document->ApplyLanguage();
+    m_document->FocusGrid();
 }
 
-void frmMain::ResetImageAndGrid()
-{
-    ResetImage(m_state);
-    fraGeneral->SelectForNewDocument(m_state.memoryImage);
-    LayOutForBand();
-    msgMemChannel->SetLayoutHeaders();
-}
-
-void frmMain::LayOutForBand()
-{
-    ApplyBandLayout(m_state);
-    m_cellEditing->ResetForLayout();
-    msgMemChannel->LayOut();
-}
-
-void frmMain::ClearGrid() { msgMemChannel->ClearGrid(); }
-
-void frmMain::RenderChannelRow(int n) { msgMemChannel->RenderChannelRow(n); }
-
-void frmMain::RenderAllChannelRows()
-{
-    for (int n = 1; n <= m_state.channelCount; ++n) msgMemChannel->RenderChannelRow(n);
-}
-
-void frmMain::EndCellEdit() { m_cellEditing->EndCellEdit(); }
-
-void frmMain::ApplyLanguage()
+void frmMain::relabel()
 {
     ApplyQtTranslations(LanguageIndex());
-    RefreshTitle();
     m_menus->ApplyLanguage();
-    fraGeneral->ApplyLanguage();
     fraMemChannel->setTitle(QText(1301));
-    msgMemChannel->ApplyLanguage();
-    m_cellEditing->ApplyLanguage();
     // No narrower than the grid with every column's text whole, in this language.
     setMinimumSize(QSize(880, 480).expandedTo(minimumSizeHint()));
 }
 
-void frmMain::RefreshTitle() { setWindowTitle(QString::fromStdString(BuildTitle(m_state.documentPath))); }
-
-void frmMain::connectCommands()
-{
-    // Help Topics has no help to show; like every command it commits the cell edit.
-    connectCommand("mnuHelp_Topics", &frmMain::endCellEditOnly);
-    connectCommand("mnuFile_Print", &frmMain::printCommand);
-    const auto connectTo = [this](const char* actionName, auto* commands, auto command) {
-        connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, commands,
-                [commands, command] { (commands->*command)(); });
-    };
-    connectTo("mnuFile_New", m_documentCommands, &DocumentCommands::New);
-    connectTo("mnuFile_Open", m_documentCommands, &DocumentCommands::Open);
-    connectTo("mnuFile_Save", m_documentCommands, &DocumentCommands::Save);
-    connectTo("mnuFile_SaveAs", m_documentCommands, &DocumentCommands::SaveAs);
-    connectTo("mnuProgram_Read", m_radioCommands, &RadioCommands::Read);
-    connectTo("mnuProgram_Write", m_radioCommands, &RadioCommands::Write);
-    connectTo("mnuProgram_Test", m_radioCommands, &RadioCommands::Test);
-    connectTo("mnuSetup_CommPort", m_radioCommands, &RadioCommands::CommPort);
-    connectCommand("mnuSetup_Lang", &frmMain::languageCommand);
-    connectCommand("mnuHelp_About", &frmMain::aboutCommand);
-    connectCommand("mnuProgram_OptFeatures", &frmMain::optionalFeaturesCommand);
-    // The close request commits the cell edit before anything else.
-    connect(m_menus->action(QStringLiteral("mnuFile_Exit")), &QAction::triggered, this, [this] { close(); });
-}
-
-void frmMain::connectCommand(const char* actionName, void (frmMain::*command)())
-{
-    connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, this, command);
-}
-
-void frmMain::endCellEditOnly() { EndCellEdit(); }
-
-void frmMain::languageCommand()
-{
-    EndCellEdit();
-    const std::uint8_t before = LanguageIndex();
-    frmLanguage dialog(this);
-    m_prompter.exec(dialog);
-    if (LanguageIndex() == before) return;
-    ApplyLanguage();
-    RenderAllChannelRows();
-}
-
-void frmMain::aboutCommand()
-{
-    EndCellEdit();
-    frmAbout dialog(this);
-    m_prompter.exec(dialog);
-}
-
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    EndCellEdit();
+    m_document->EndCellEdit();
     if (IsModified(m_state)) {
         const Prompter::Button answer =
             m_prompter.message(this, QText(1111), ProductTitle(), Prompter::Icon::Exclamation,
                                Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
-        if (answer == Prompter::Button::Yes) m_menus->action(QStringLiteral("mnuFile_Save"))->trigger();
         // A save that did not happen (its dialog cancelled, the write failed)
         // must not end the program with the work unsaved.
-        if (answer == Prompter::Button::Cancel || (answer == Prompter::Button::Yes && IsModified(m_state))) {
+        if (answer == Prompter::Button::Cancel ||
+            (answer == Prompter::Button::Yes && !m_documentCommands->Save())) {
             event->ignore();
             return;
         }
@@ -222,29 +157,4 @@ void frmMain::writeSettings()
     m_settings.writeString("LastModel", std::to_string(image.at(layout::kModelRow, layout::kRadioColumn)));
     m_settings.writeString("LastFreq", std::to_string(image.at(layout::kBandRow, layout::kRadioColumn)));
     m_settings.writeString("language", std::to_string(LanguageIndex()));
-}
-
-bool frmMain::HandleShortcutKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    return m_channelShortcuts->handle(key, modifiers);
-}
-
-void frmMain::printCommand()
-{
-    EndCellEdit();
-    ShowPrintDialog(m_state, m_prompter, this);
-}
-
-void frmMain::optionalFeaturesCommand()
-{
-    EndCellEdit();
-    frmOptFeatures dialog(m_state.memoryImage, this);
-    m_prompter.exec(dialog);
-}
-
-void frmMain::memoryMapCommand()
-{
-    EndCellEdit();
-    frmMemoryMap dialog(m_state.memoryImage, this);
-    if (m_prompter.exec(dialog) == QDialog::Accepted) RefreshFromImage(*this, m_state);
 }

@@ -15,6 +15,7 @@
 #include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "GeneralPanelCommands.h"
+#include "HelpCommands.h"
 #include "MainMenus.h"
 #include "MemoryMapGesture.h"
 #include "RadioCommands.h"
@@ -79,6 +80,7 @@ void frmMain::buildWindow()
     m_documentCommands = new DocumentCommands(m_state, m_prompter, *this);
     m_generalPanelCommands = new GeneralPanelCommands(m_state, m_prompter, *this);
     m_radioCommands = new RadioCommands(m_state, m_prompter, *this);
+    m_helpCommands = new HelpCommands(m_state, *msgMemChannel, *this);
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
     gridLayout->addWidget(msgMemChannel);
@@ -144,14 +146,14 @@ void frmMain::ApplyLanguage()
     m_cellEditing->ApplyLanguage();
     // No narrower than the grid with every column's text whole, in this language.
     setMinimumSize(QSize(880, 480).expandedTo(minimumSizeHint()));
+    m_helpCommands->ApplyLanguage();
 }
 
 void frmMain::RefreshTitle() { setWindowTitle(QString::fromStdString(BuildTitle(m_state.documentPath))); }
 
 void frmMain::connectCommands()
 {
-    // Help Topics has no help to show; like every command it commits the cell edit.
-    connectCommand("mnuHelp_Topics", &frmMain::endCellEditOnly);
+    connectCommand("mnuHelp_Topics", &frmMain::helpTopicsCommand);
     connectCommand("mnuFile_Print", &frmMain::printCommand);
     const auto connectTo = [this](const char* actionName, auto* commands, auto command) {
         connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, commands,
@@ -177,7 +179,11 @@ void frmMain::connectCommand(const char* actionName, void (frmMain::*command)())
     connect(m_menus->action(QString::fromLatin1(actionName)), &QAction::triggered, this, command);
 }
 
-void frmMain::endCellEditOnly() { EndCellEdit(); }
+void frmMain::helpTopicsCommand()
+{
+    EndCellEdit();
+    m_helpCommands->Topics();
+}
 
 void frmMain::languageCommand()
 {

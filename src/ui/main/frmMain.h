@@ -19,6 +19,7 @@ class ChannelGrid;
 class DocumentCommands;
 class GeneralPanel;
 class GeneralPanelCommands;
+class HelpCommands;
 class MainMenus;
 class Prompter;
 class RadioCommands;
@@ -62,6 +63,7 @@ public:
     [[nodiscard]] MainMenus& menus() const { return *m_menus; }
     [[nodiscard]] DocumentCommands& documentCommands() const { return *m_documentCommands; }
     [[nodiscard]] RadioCommands& radioCommands() const { return *m_radioCommands; }
+    [[nodiscard]] HelpCommands& helpCommands() const { return *m_helpCommands; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,7 +73,7 @@ private:
     void buildWindow();
     void connectCommands();
     void connectCommand(const char* actionName, void (frmMain::*command)());
-    void endCellEditOnly();
+    void helpTopicsCommand();
     void languageCommand();
     void aboutCommand();
     void printCommand();
@@ -93,6 +95,7 @@ private:
     DocumentCommands* m_documentCommands = nullptr;
     GeneralPanelCommands* m_generalPanelCommands = nullptr;
     RadioCommands* m_radioCommands = nullptr;
+    HelpCommands* m_helpCommands = nullptr;
     std::unique_ptr<ChannelShortcuts> m_channelShortcuts;
     bool m_startedOk = false;
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QListWidget;
+class QTextBrowser;
+
+// The help window: the contents list beside the page. Not modal; its opener
+// keeps one and brings it to the front again. Pages come from the resources
+// (:/help/en, :/help/zh) in the current language; links stay in that language.
+class HelpWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent);
+
+    // Shows `page` ("grid.html" or "grid.html#bcl") and brings the window to the front.
+    void ShowPage(const QString& page);
+    // Brings the window to the front, on the page it last showed (the first
+    // topic when new).
+    void ShowCurrent();
+    // Title, contents and the shown page in the current language.
+    void ApplyLanguage();
+
+    // The page shown, as "file.html" or "file.html#anchor".
+    [[nodiscard]] QString currentPage() const;
+
+    QListWidget* lstTopics;
+    QTextBrowser* txtHelp;
+
+private:
+    void load(const QString& page);
+    void selectTopicOfShownPage();
+    void bringToFront();
+};

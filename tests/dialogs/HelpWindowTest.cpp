@@ -33,7 +33,7 @@ TEST(HelpPagesTest, EveryTopicLinkPictureAndColumnTopicResolvesInBothLanguages)
 {
     const HelpWindow registersThePages(nullptr);
     const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
-    for (const QString language : {QStringLiteral("en"), QStringLiteral("zh")}) {
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("zh")}) {
         for (const HelpTopic& topic : HelpTopics()) {
             const QString page = QString::fromLatin1(topic.page);
             const QString html = ReadPage(language, page);

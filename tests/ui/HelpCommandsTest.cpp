@@ -25,6 +25,7 @@ TEST_F(HelpCommandsTest, HelpTopicsKeepsOneWindowAndF1InTheGridOpensTheColumnTop
 
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    enterFrequency(3, ChannelGrid::kRxFreqCol, "150");
     choose(3, ChannelGrid::kBclCol, "Off");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     EXPECT_EQ(help->currentPage(), "grid.html#bcl");

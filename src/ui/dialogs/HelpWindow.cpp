@@ -42,11 +42,13 @@ HelpWindow::HelpWindow(QWidget* parent)
         auto* item = new QListWidgetItem(lstTopics);
         item->setData(Qt::UserRole, QString::fromLatin1(topic.page));
     }
-    connect(lstTopics, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { load(item->data(Qt::UserRole).toString()); });
+    // Arrow keys in the contents turn the pages; a click also returns to the top of the shown one.
+    connect(lstTopics, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) load(item->data(Qt::UserRole).toString());
+    });
     connect(lstTopics, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { load(item->data(Qt::UserRole).toString()); });
-    connect(txtHelp, &QTextBrowser::sourceChanged, this, [this] { selectTopicOfShownPage(); });
+    connect(txtHelp, &QTextBrowser::sourceChanged, this, &HelpWindow::selectTopicOf);
     ApplyLanguage();
 }
 
@@ -83,9 +85,9 @@ void HelpWindow::load(const QString& page)
     txtHelp->setSource(QUrl(QStringLiteral("qrc:/help/%1/%2").arg(LanguageFolder(), page)));
 }
 
-void HelpWindow::selectTopicOfShownPage()
+void HelpWindow::selectTopicOf(const QUrl& shown)
 {
-    const QString file = txtHelp->source().fileName();
+    const QString file = shown.fileName();
     for (int row = 0; row < lstTopics->count(); ++row) {
         if (lstTopics->item(row)->data(Qt::UserRole).toString() != file) continue;
         const QSignalBlocker blocker(lstTopics);

@@ -5,6 +5,7 @@
 
 class QListWidget;
 class QTextBrowser;
+class QUrl;
 
 // The help window: the contents list beside the page. Not modal; its opener
 // keeps one and brings it to the front again. Pages come from the resources
@@ -30,6 +31,8 @@ public:
 
 private:
     void load(const QString& page);
-    void selectTopicOfShownPage();
+    // Marks the contents entry of the page `shown` (the browser reports the
+    // new source before source() returns it).
+    void selectTopicOf(const QUrl& shown);
     void bringToFront();
 };

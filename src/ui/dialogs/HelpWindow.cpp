@@ -32,11 +32,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     splitter->addWidget(lstTopics);
     splitter->addWidget(txtHelp);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 620});
+    splitter->setSizes({190, 750});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
-    resize(860, 640);
+    resize(960, 700);
 
     for (const HelpTopic& topic : HelpTopics()) {
         auto* item = new QListWidgetItem(lstTopics);

@@ -32,7 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZQ_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as plugins, so invisible to the library scan: the window system
-# back-ends and the SVG reader for the icon. Chinese needs a CJK font.
+# back-ends and the SVG reader for the icon. Chinese needs a CJK font and
+# Qt's own translations for its standard buttons and dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

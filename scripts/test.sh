@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the Qt-free layers
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and a short fuzz run.
+# under AddressSanitizer + UndefinedBehaviorSanitizer, a short fuzz run, and
+# the Debian package installed, started and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap.sh
@@ -22,3 +23,6 @@ fi
 
 echo "== all tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+echo "== Debian package"
+scripts/package-check.sh

@@ -54,4 +54,3 @@ void DialogCommands::About()
     m_prompter.exec(dialog);
 }
 
-void DialogCommands::HelpTopics() { m_document.EndCellEdit(); }

@@ -22,8 +22,6 @@ public:
     // A language other than the current one relabels the window and redraws every row.
     void Language();
     void About();
-    // There is no help to show; like every command it commits the cell edit.
-    void HelpTopics();
 
 private:
     DocumentController& m_document;

@@ -16,6 +16,8 @@
 #include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "GeneralPanelCommands.h"
+#include "HelpCommands.h"
+#include "HelpCommands.h"
 #include "MainMenus.h"
 #include "MemoryMapGesture.h"
 #include "RadioCommands.h"
@@ -67,6 +69,7 @@ void frmMain::buildWindow()
     new GeneralPanelCommands(*m_document, m_prompter, *this);
     m_radioCommands = new RadioCommands(*m_document, *m_documentCommands, m_prompter, *this);
     m_dialogCommands = new DialogCommands(*m_document, m_prompter, *this);
+    m_helpCommands = new HelpCommands(*m_document, *this);
     new MemoryMapGesture(*msgMemChannel, [this] { m_dialogCommands->MemoryMap(); });
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
@@ -99,7 +102,7 @@ void frmMain::connectCommands()
     connectTo(Command::OptionalFeatures, m_dialogCommands, &DialogCommands::OptionalFeatures);
     connectTo(Command::CommPort, m_radioCommands, &RadioCommands::CommPort);
     connectTo(Command::Language, m_dialogCommands, &DialogCommands::Language);
-    connectTo(Command::HelpTopics, m_dialogCommands, &DialogCommands::HelpTopics);
+    connectTo(Command::HelpTopics, m_helpCommands, &HelpCommands::Topics);
     connectTo(Command::About, m_dialogCommands, &DialogCommands::About);
 
     connect(m_document, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);

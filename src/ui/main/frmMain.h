@@ -18,6 +18,7 @@ class ChannelShortcuts;
 class DialogCommands;
 class DocumentCommands;
 class DocumentController;
+class HelpCommands;
 class MainMenus;
 class Prompter;
 class RadioCommands;
@@ -39,6 +40,7 @@ public:
     [[nodiscard]] MainMenus& menus() const { return *m_menus; }
     [[nodiscard]] DocumentCommands& documentCommands() const { return *m_documentCommands; }
     [[nodiscard]] RadioCommands& radioCommands() const { return *m_radioCommands; }
+    [[nodiscard]] HelpCommands& helpCommands() const { return *m_helpCommands; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +63,7 @@ private:
     DocumentCommands* m_documentCommands = nullptr;
     RadioCommands* m_radioCommands = nullptr;
     DialogCommands* m_dialogCommands = nullptr;
+    HelpCommands* m_helpCommands = nullptr;
     std::unique_ptr<ChannelShortcuts> m_channelShortcuts;
     bool m_startedOk = false;
 };

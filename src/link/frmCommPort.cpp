@@ -11,6 +11,22 @@
 
 #include "platform/QtText.h"
 
+void frmCommPort::showDeviceDetails(const QHash<QString, QString>& detailsByDevice)
+{
+    for (int i = 0; i < CommPortChoice::kPortOptions; ++i) {
+#ifdef Q_OS_WIN
+        const QString device = QStringLiteral("COM%1").arg(i + 1);
+#else
+        const QString device = m_detectedDevices.value(i);
+#endif
+        const QString details = detailsByDevice.value(device);
+        if (!details.isEmpty())
+            optCOM[i]->setText(CommPortCaption(i, m_detectedDevices) + QLatin1Char('\n') + details);
+    }
+    for (int i = 0; i < cboDevice->count(); ++i)
+        cboDevice->setItemData(i, detailsByDevice.value(cboDevice->itemText(i)), Qt::ToolTipRole);
+}
+
 frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent)
     : QDialog(parent), m_state(state), m_detectedDevices(detectedDevices)
 {

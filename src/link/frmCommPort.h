@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
 #include <array>
 
@@ -21,6 +22,10 @@ public:
     // `detectedDevices`: the serial devices present, in COMn order (what COM1,
     // COM2, ... open off Windows); also offered in the device path list.
     frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent = nullptr);
+
+    // What the system says of each device (description and maker), keyed by
+    // device, shown beside it so the cable can be told from a modem.
+    void showDeviceDetails(const QHash<QString, QString>& detailsByDevice);
 
     QGroupBox* fraPort;
     std::array<QRadioButton*, CommPortChoice::kPortOptions> optCOM{};

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QSerialPortInfo>
+#include <QStringList>
 
 namespace {
 
@@ -33,6 +34,7 @@ QList<DetectedPort> DetectedSerialPorts()
         port.device = info.systemLocation();
 #endif
         port.description = info.description();
+        port.manufacturer = info.manufacturer();
         port.usb = info.hasVendorIdentifier() || info.portName().contains(QLatin1String("USB")) ||
                    info.portName().contains(QLatin1String("ACM"));
         ports.append(port);
@@ -42,6 +44,14 @@ QList<DetectedPort> DetectedSerialPorts()
         return a.device < b.device;
     });
     return ports;
+}
+
+QString PortDetails(const DetectedPort& port)
+{
+    QStringList parts;
+    for (const QString& part : {port.description.trimmed(), port.manufacturer.trimmed()})
+        if (!part.isEmpty() && !parts.contains(part)) parts << part;
+    return parts.join(QStringLiteral(" - "));
 }
 
 QString SystemPortName(const QString& name)

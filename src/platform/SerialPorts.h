@@ -6,10 +6,14 @@
 // The serial devices of this machine, and how the program's port names map to them.
 
 struct DetectedPort {
-    QString device;       // what open() takes: "COM3" on Windows, "/dev/ttyUSB0" elsewhere
-    QString description;  // for display, may be empty
+    QString device;        // what open() takes: "COM3" on Windows, "/dev/ttyUSB0" elsewhere
+    QString description;   // for display, may be empty
     bool usb = false;
+    QString manufacturer;  // for display, may be empty
 };
+
+// "description - maker" as the system reports them, empty when it says nothing.
+[[nodiscard]] QString PortDetails(const DetectedPort& port);
 
 // Every detected serial device: USB adapters first, then the others, each
 // group ordered by device name.

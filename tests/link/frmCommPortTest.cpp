@@ -193,3 +193,17 @@ TEST(CommPortDialog, TextsAndCaptionsInBothLanguages)
 }
 
 }  // namespace
+
+TEST(CommPortDialog, DeviceDetailsShowBesideTheirDevice)
+{
+    AppState state;
+    frmCommPort dialog(state, kDevices);
+    dialog.showDeviceDetails({{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("USB serial cable - Maker")}});
+#ifndef Q_OS_WIN
+    EXPECT_TRUE(dialog.optCOM[0]->text().endsWith(QStringLiteral("\nUSB serial cable - Maker")));
+    EXPECT_FALSE(dialog.optCOM[1]->text().contains(QLatin1Char('\n')));
+#endif
+    EXPECT_EQ(dialog.cboDevice->itemData(0, Qt::ToolTipRole).toString(),
+              QStringLiteral("USB serial cable - Maker"));
+    EXPECT_EQ(dialog.cboDevice->itemText(0), QStringLiteral("/dev/ttyUSB0"));
+}

@@ -71,8 +71,13 @@ void RadioCommands::CommPort()
 {
     m_document.EndCellEdit();
     QStringList devices;
-    for (const DetectedPort& port : DetectedSerialPorts()) devices << port.device;
+    QHash<QString, QString> details;
+    for (const DetectedPort& port : DetectedSerialPorts()) {
+        devices << port.device;
+        details.insert(port.device, PortDetails(port));
+    }
     frmCommPort dialog(m_state, devices, &m_window);
+    dialog.showDeviceDetails(details);
     m_prompter.exec(dialog);
 }
 

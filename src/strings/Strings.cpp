@@ -176,6 +176,9 @@ constexpr Entry kTable[] = {
      "请把您的用户加入拥有该设备的组“%1”，然后重新登录。"},
     {1790, "Demo radio (simulated)", "演示电台（模拟）"},
     {1791, "Demo radio (simulated): no real radio is involved.", "演示电台（模拟）：不涉及真实电台。"},
+    {1850, "(empty)", "（空）"},
+    {1851, "Address", "地址"},
+    {1852, "Column", "列"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "CliDiff.h"
 #include "core/AppState.h"
 #include "core/BandTable.h"
 #include "core/Layout.h"
@@ -138,7 +139,7 @@ MemoryImage NewDocumentImage()
 
 int RunRead(const CliArgs& args)
 {
-    const ParsedArgs parsed = ParseCliArgs(args, {"--ident"}, {"--fast"});
+    const ParsedArgs parsed = ParseCliArgs(args, {"--ident", "--diff"}, {"--fast"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
     // Before the radio is read: a refused output would throw that work away.
@@ -150,10 +151,11 @@ int RunRead(const CliArgs& args)
     const InterruptWatcher interrupts;
 
     MemoryImage start = NewDocumentImage();
+    std::optional<MemoryImage> old;
     for (const auto& [name, value] : parsed.options) {
-        const std::optional<MemoryImage> from = LoadDataFile(value);
-        if (!from) return kCliFailed;
-        start = *from;
+        std::optional<MemoryImage> loaded = LoadDataFile(value);
+        if (!loaded) return kCliFailed;
+        (name == "--ident" ? start : old.emplace()) = *loaded;
     }
 
     const std::string& port = parsed.positional[0];
@@ -165,6 +167,7 @@ int RunRead(const CliArgs& args)
     if (!result.ok) return CliFail(result.message);
     if (!SaveDataFile(*output, result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
+    if (old) PrintDifferences(*old, result.image);
     return kCliOk;
 }
 

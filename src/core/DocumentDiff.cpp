@@ -1,8 +1,8 @@
 #include "DocumentDiff.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <functional>
 
 #include "AppState.h"
 #include "BandTable.h"
@@ -17,6 +17,8 @@ constexpr int kChannelText = 1239;
 constexpr int kEmptyText = 1850;
 constexpr int kAddressText = 1851;
 constexpr int kColumnText = 1852;
+constexpr int kVerifiedText = 1856;
+constexpr int kVerifyFailedText = 1857;
 constexpr int kOnText = 1100, kOffText = 1101;
 constexpr int kEnableText = 1115, kDisableText = 1114;
 constexpr int kModelLabel = 1251, kBandLabel = 1252, kPowerLabel = 1253, kManualLabel = 1254;
@@ -68,6 +70,17 @@ std::uint8_t ShownBits(int row, int column, int channelsShown)
     if (column == kAniColumn) return row < kAniLength ? 0xFF : 0;
     if (column == kNameColumn) return row < kNameLength ? 0xFF : 0;
     return 0;
+}
+
+// The text with %1, %2, ... replaced in order.
+std::string Substitute(std::string text, const std::vector<std::string>& values)
+{
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        if (const std::size_t at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), values[i]);
+    }
+    return text;
 }
 
 std::string OrEmpty(const std::string& text) { return text.empty() ? Text(kEmptyText) : text; }
@@ -211,6 +224,15 @@ std::optional<int> FirstRadioDifference(const MemoryImage& sent, const MemoryIma
     for (int address = 0; address < layout::kRadioBytes; ++address)
         if (sent.atAddress(address) != stored.atAddress(address)) return address;
     return std::nullopt;
+}
+
+std::string VerificationText(const MemoryImage& sent, const MemoryImage& stored)
+{
+    const std::optional<int> address = FirstRadioDifference(sent, stored);
+    if (!address) return Text(kVerifiedText);
+    return Substitute(Text(kVerifyFailedText),
+                      {AddressOwnerText(*address), AddressText(*address), Hex(sent.atAddress(*address), 2),
+                       Hex(stored.atAddress(*address), 2)});
 }
 
 std::string AddressOwnerText(int address)

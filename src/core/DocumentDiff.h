@@ -19,6 +19,11 @@
 // The first radio address (0x000..0x83F) where the bytes differ, if any.
 [[nodiscard]] std::optional<int> FirstRadioDifference(const MemoryImage& sent, const MemoryImage& stored);
 
+// After a write and its read-back: "Writing completed and verified: ..." or
+// "Verification failed at CH 5, address 0x04B: written 20, read DF.", in the
+// current language.
+[[nodiscard]] std::string VerificationText(const MemoryImage& sent, const MemoryImage& stored);
+
 // Where a radio address lies: "CH 5" for a channel record, "Column 129" for
 // the others, in the current language.
 [[nodiscard]] std::string AddressOwnerText(int address);

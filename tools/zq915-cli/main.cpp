@@ -39,11 +39,18 @@ const CliCommand kCommands[] = {
      "  holds that differs from OLD.dat, as diff does; the exit status stays that\n"
      "  of the read.\n"
      "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
-    {"write", RunWrite, "write [--fast] PORT [PORT...] FILE.dat",
+    {"write", RunWrite, "write [--fast] [--parallel] [--verify] PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
      "  fails if any port failed. Ctrl+C (or SIGTERM) ends the session with the\n"
      "  radio properly (\"interrupted, radio partly written\") and reports the\n"
-     "  remaining ports as \"not done\".\n"
+     "  remaining ports as \"not done\". The document is sent as the window would\n"
+     "  send it: channels outside the band are erased first (their number is said on\n"
+     "  stderr) and transmit frequencies outside it removed.\n"
+     "  --parallel    writes every radio at the same time; one progress line per\n"
+     "                port, then one result line per port with its elapsed time\n"
+     "  --verify      reads each radio back as soon as its write ends and fails it\n"
+     "                at the first address 0x000..0x83F that differs from what was\n"
+     "                sent, naming the channel (or column) and the address\n"
      "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
 };
 

@@ -19,7 +19,6 @@ constexpr int kAddressText = 1851;
 constexpr int kColumnText = 1852;
 constexpr int kVerifiedText = 1856;
 constexpr int kVerifyFailedText = 1857;
-constexpr int kOnText = 1100, kOffText = 1101;
 constexpr int kEnableText = 1115, kDisableText = 1114;
 constexpr int kModelLabel = 1251, kBandLabel = 1252, kPowerLabel = 1253, kManualLabel = 1254;
 constexpr int kPttIdLabel = 1458;
@@ -165,26 +164,12 @@ private:
         const OptionalFeatures a = ReadOptionalFeatures(m_before.memoryImage);
         const OptionalFeatures b = ReadOptionalFeatures(m_after.memoryImage);
         const std::size_t first = m_lines.size();
-        const auto choice = [&](int label, std::vector<std::string> (*choices)(),
-                                int OptionalFeatures::*field) {
-            const std::vector<std::string> texts = choices();
-            add(Text(label), texts[a.*field], texts[b.*field]);
-        };
-        const auto onOff = [&](const std::string& label, bool OptionalFeatures::*field) {
-            add(label, Text(a.*field ? kOnText : kOffText), Text(b.*field ? kOnText : kOffText));
-        };
-        choice(1404, TimeOutTimerChoices, &OptionalFeatures::timeOutTimer);
-        choice(1408, SquelchLevelChoices, &OptionalFeatures::squelchLevel);
-        choice(1450, ChordLanguageChoices, &OptionalFeatures::chordLanguage);
-        onOff(Text(1414), &OptionalFeatures::beepTone);
-        onOff(Text(1415), &OptionalFeatures::batterySave);
-        onOff(Text(1428), &OptionalFeatures::scrambler);
-        choice(1410, VoxGainChoices, &OptionalFeatures::voxGain);
-        choice(1451, VoxDelayChoices, &OptionalFeatures::voxDelay);
-        add(Text(1452), a.ani, b.ani);
-        add(Text(1453), a.name, b.name);
-        onOff(Text(kPttIdLabel) + " " + Text(1454), &OptionalFeatures::pttIdBot);
-        onOff(Text(kPttIdLabel) + " " + Text(1455), &OptionalFeatures::pttIdEot);
+        for (const Feature feature : kFeatures) {
+            // The PTT ID check boxes' captions are only "BOT" and "EOT".
+            const bool pttId = feature == Feature::PttIdBot || feature == Feature::PttIdEot;
+            add((pttId ? Text(kPttIdLabel) + " " : std::string()) + FeatureLabel(feature),
+                FeatureValueText(a, feature), FeatureValueText(b, feature));
+        }
         m_settingsShown = m_settingsShown || m_lines.size() > first;
     }
 

@@ -1,7 +1,9 @@
 #include "ChannelView.h"
 
+#include "BandTable.h"
 #include "FreqCodec.h"
 #include "Layout.h"
+#include "NewDocument.h"
 #include "ToneCodec.h"
 #include "strings/Strings.h"
 
@@ -61,4 +63,18 @@ ChannelCells NormalizeAndDescribeChannel(AppState& state, int column)
     cells.text[8] = Word(flag(layout::kPttIdRow, layout::kPttIdOn), kOn, kOff);
     cells.text[9] = BclText(image, column);
     return cells;
+}
+
+int NormalizeDocument(AppState& state)
+{
+    SetBandLimits(state);
+    ApplyBandLayout(state);
+    int erased = 0;
+    for (int column = 0; column < state.channelCount; ++column) {
+        bool wasEmpty = true;
+        for (int row = 0; row < MemoryImage::kRows; ++row)
+            wasEmpty = wasEmpty && state.memoryImage.at(row, column) == layout::kEmpty;
+        if (!NormalizeAndDescribeChannel(state, column).present && !wasEmpty) ++erased;
+    }
+    return erased;
 }

@@ -19,3 +19,9 @@ struct ChannelCells {
 // frequency outside the band erases the whole column (0xFF); a TX frequency
 // outside the band erases rows 4..7, 10, 11 and leaves TX Freq/Encode empty.
 ChannelCells NormalizeAndDescribeChannel(AppState& state, int column);
+
+// The whole document as the window opens it: band limits and channel layout
+// from the band code, then the display normalisation of channels
+// 1..channelCount. Returns how many channels were erased (a column that was
+// already empty does not count).
+int NormalizeDocument(AppState& state);

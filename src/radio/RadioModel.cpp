@@ -122,6 +122,8 @@ std::optional<RadioModel::Reply> RadioModel::answer(const std::vector<std::uint8
             break;
         case 'W':
             std::copy(message.begin() + 4, message.end(), m_memory.begin() + address);
+            if (takeFault(FaultKind::Corrupt))
+                m_memory[address] = static_cast<std::uint8_t>(~m_memory[address]);
             reply.bytes = {kAck};
             break;
         default:

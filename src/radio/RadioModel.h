@@ -35,6 +35,7 @@ public:
         LateReply,   // the first reply of the step comes after the program's deadline
         HangUp,      // silent from this step on, until the next handshake
         ExtraBytes,  // the first reply of the step is followed by one 00 byte
+        Corrupt,     // the block written at the step is stored with its first byte inverted
     };
     struct Fault {
         FaultKind kind;

@@ -185,6 +185,16 @@ constexpr Entry kTable[] = {
     {1768, "Troubleshooting", "故障排除"},
     {1790, "Demo radio (simulated)", "演示电台（模拟）"},
     {1791, "Demo radio (simulated): no real radio is involved.", "演示电台（模拟）：不涉及真实电台。"},
+    {1850, "(empty)", "（空）"},
+    {1851, "Address", "地址"},
+    {1852, "Column", "列"},
+    {1853, "&Verify after Write", "写频后校验(&V)"},
+    {1854, "Writing", "正在写入"},
+    {1855, "Verifying", "正在校验"},
+    {1856, "Writing completed and verified: the radio holds what was written.",
+     "写频完成并已校验：对讲机中的数据与写入的一致。"},
+    {1857, "Verification failed at %1, address %2: written %3, read %4.",
+     "校验失败：%1，地址 %2：写入 %3，读回 %4。"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -69,6 +69,26 @@ TEST_F(Cli, HelpDocumentsEveryCommand)
     EXPECT_TRUE(one.out.startsWith("Usage: zq915-cli dump FILE.dat"));
 }
 
+TEST_F(Cli, DiffListsChangesAndExitsAsDiffDoes)
+{
+    AppState state = NewDocumentFor(239);
+    StoreFreq(state.memoryImage, 4, layout::kRxFreqRow, "145.50000");
+    ASSERT_TRUE(WriteDataFile(path("a.dat"), state.memoryImage));
+    StoreFreq(state.memoryImage, 4, layout::kRxFreqRow, "145.52500");
+    state.memoryImage.set(layout::kSquelchRow, layout::kSettingsColumn, 5);
+    ASSERT_TRUE(WriteDataFile(path("b.dat"), state.memoryImage));
+
+    const ToolRun same = RunCli({"diff", path("a.dat"), path("a.dat")});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+    const ToolRun differ = RunCli({"diff", path("a.dat"), path("b.dat")});
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out, "CH 5 RX Freq: 145.50000 -> 145.52500\nSquelch Level: 4 -> 5\n");
+    const ToolRun missing = RunCli({"diff", path("a.dat"), path("none.dat")});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(missing.err.contains("no such file")) << missing.err.toStdString();
+}
+
 // Bad input: exit status 1, one line on stderr naming the problem, nothing on stdout.
 struct BadRun {
     const char* name;

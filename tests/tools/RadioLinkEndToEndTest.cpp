@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "ToolRun.h"
+#include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "files/DataFile.h"
 #include "platform/QtSerialPort.h"
@@ -20,6 +21,12 @@ MemoryImage DocumentImage()
 {
     MemoryImage image;
     for (int i = 0; i < MemoryImage::kSize; ++i) image.bytes()[i] = static_cast<std::uint8_t>(i * 5 + 1);
+    // In-band frequencies, so that writing sends every byte unchanged.
+    image.set(layout::kBandRow, layout::kRadioColumn, 246);
+    for (int column = 0; column < layout::kMaxChannels; ++column) {
+        StoreFreq(image, column, layout::kRxFreqRow, "435.00000");
+        StoreFreq(image, column, layout::kTxFreqRow, "440.00000");
+    }
     // The identification of a blank radio.
     for (int r = 0; r < layout::kIdentBytes; ++r)
         image.set(layout::kIdentFirstRow + r, layout::kRadioColumn, 0xFF);
@@ -157,6 +164,31 @@ TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.out.count("Writing completed!"), 2) << write.out.toStdString();
     EXPECT_TRUE(write.err.contains(missing + ": Cannot Open Communication Port.")) << write.err.toStdString();
+}
+
+TEST_F(RadioLinkEndToEnd, ParallelVerifiedWriteFailsOnlyTheRadioThatStoresAByteWrong)
+{
+    QProcess other;
+    const QString good = startRadio({});
+    other.start(SimPath(), {"--fault", "corrupt@9"});
+    ASSERT_TRUE(other.waitForStarted(3000) && other.waitForReadyRead(3000));
+    const QString bad = QString::fromUtf8(other.readLine()).trimmed();
+    MemoryImage document = DocumentImage();
+    StoreFreq(document, 7, layout::kRxFreqRow, "145.00000");  // outside 400 - 470 MHz
+    ASSERT_TRUE(WriteDataFile(path("doc.dat"), document));
+
+    const ToolRun write = RunCli({"write", "--parallel", "--verify", bad, good, path("doc.dat")});
+    other.terminate();
+    other.waitForFinished(3000);
+    EXPECT_EQ(write.status, 1);
+    EXPECT_TRUE(write.out.startsWith(good + ": Writing completed and verified")) << write.out.toStdString();
+    const int sent = DocumentImage().atAddress(0x48);
+    const auto hex = [](int value) { return QString::number(value, 16).toUpper().rightJustified(2, '0'); };
+    const QString failure = bad + ": Verification failed at CH 5, address 0x048: written " + hex(sent) +
+                            ", read " + hex(0xFF ^ sent) + ".";
+    EXPECT_TRUE(write.err.contains("1 channel outside the band erased before writing"))
+        << write.err.toStdString();
+    EXPECT_TRUE(write.err.contains(failure)) << failure.toStdString();
 }
 
 TEST_F(RadioLinkEndToEnd, MissingReplyFailsWithTheStepAndWritesNoFile)

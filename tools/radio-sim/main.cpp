@@ -33,7 +33,8 @@ const char* const kUsage =
     "  --log               log every message and reply in hex on stderr\n"
     "  --fault KIND@N      inject a fault once; KIND is noreply, short, badack, late or\n"
     "                      extra at step N (0 handshake, 1 identify, block b is step b+2),\n"
-    "                      hangup at block N, or badident (no @N)\n"
+    "                      hangup at block N, corrupt (the first byte of block N is\n"
+    "                      stored inverted when written), or badident (no @N)\n"
     "  --help              show this text\n"
     "A message out of turn (Identify before the handshake, a missing or extra\n"
     "acknowledge) is reported on stderr; the radio then stays silent until the\n"
@@ -62,7 +63,7 @@ bool parseFault(const std::string& text, RadioModel::Fault& out)
         {"noreply", RadioModel::FaultKind::NoReply},  {"short", RadioModel::FaultKind::ShortReply},
         {"badack", RadioModel::FaultKind::WrongAck},  {"badident", RadioModel::FaultKind::WrongIdent},
         {"late", RadioModel::FaultKind::LateReply},   {"hangup", RadioModel::FaultKind::HangUp},
-        {"extra", RadioModel::FaultKind::ExtraBytes},
+        {"extra", RadioModel::FaultKind::ExtraBytes}, {"corrupt", RadioModel::FaultKind::Corrupt},
     };
     const std::size_t at = text.find('@');
     const std::string name = text.substr(0, at);
@@ -73,7 +74,8 @@ bool parseFault(const std::string& text, RadioModel::Fault& out)
         if (at == std::string::npos) return false;
         const std::string number = text.substr(at + 1);
         // A fault at a step or block that never comes would silently not fire.
-        const bool atBlock = k.kind == RadioModel::FaultKind::HangUp;
+        const bool atBlock =
+            k.kind == RadioModel::FaultKind::HangUp || k.kind == RadioModel::FaultKind::Corrupt;
         const long last = atBlock ? 263 : 265;
         char* end = nullptr;
         const long n = std::strtol(number.c_str(), &end, 10);

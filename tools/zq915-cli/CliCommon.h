@@ -20,6 +20,7 @@ struct CliCommand {
 // Exit statuses.
 inline constexpr int kCliOk = 0;
 inline constexpr int kCliFailed = 1;
+inline constexpr int kCliTrouble = 2;  // a comparison that could not be made
 
 // Prints "zq915-cli: <message>" on stderr and returns kCliFailed.
 int CliFail(std::string_view message);

@@ -1,12 +1,16 @@
 #include "CliTransfer.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "CliDiff.h"
+#include "CliFleet.h"
 #include "core/AppState.h"
 #include "core/BandTable.h"
+#include "core/ChannelView.h"
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 #include "link/CloneRunner.h"
@@ -138,7 +142,7 @@ MemoryImage NewDocumentImage()
 
 int RunRead(const CliArgs& args)
 {
-    const ParsedArgs parsed = ParseCliArgs(args, {"--ident"}, {"--fast"});
+    const ParsedArgs parsed = ParseCliArgs(args, {"--ident", "--diff"}, {"--fast"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
     // Before the radio is read: a refused output would throw that work away.
@@ -150,10 +154,11 @@ int RunRead(const CliArgs& args)
     const InterruptWatcher interrupts;
 
     MemoryImage start = NewDocumentImage();
+    std::optional<MemoryImage> old;
     for (const auto& [name, value] : parsed.options) {
-        const std::optional<MemoryImage> from = LoadDataFile(value);
-        if (!from) return kCliFailed;
-        start = *from;
+        std::optional<MemoryImage> loaded = LoadDataFile(value);
+        if (!loaded) return kCliFailed;
+        (name == "--ident" ? start : old.emplace()) = *loaded;
     }
 
     const std::string& port = parsed.positional[0];
@@ -165,29 +170,35 @@ int RunRead(const CliArgs& args)
     if (!result.ok) return CliFail(result.message);
     if (!SaveDataFile(*output, result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
+    if (old) PrintDifferences(*old, result.image);
     return kCliOk;
 }
 
 int RunWrite(const CliArgs& args)
 {
-    const ParsedArgs parsed = ParseCliArgs(args, {}, {"--fast"});
+    const ParsedArgs parsed = ParseCliArgs(args, {}, {"--fast", "--parallel", "--verify"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() < 2) return CliFail("write needs at least one PORT and FILE.dat");
     const std::vector<std::string> portNames(parsed.positional.begin(), parsed.positional.end() - 1);
     std::optional<Ports> ports = PortsFor(parsed, portNames);
     if (!ports) return kCliFailed;
 
-    const std::optional<MemoryImage> image = LoadDataFile(parsed.positional.back());
-    if (!image) return kCliFailed;
+    const std::string& file = parsed.positional.back();
+    const std::optional<MemoryImage> loaded = LoadDataFile(file);
+    if (!loaded) return kCliFailed;
+    // What the window would hold after opening the file is what it would send.
+    AppState state;
+    state.memoryImage = *loaded;
+    if (const int erased = NormalizeDocument(state); erased > 0)
+        std::cerr << file << ": " << erased << (erased == 1 ? " channel" : " channels")
+                  << " outside the band erased before writing\n";
+
     EnsureApplication();
     const InterruptWatcher interrupts;
-
-    int failures = 0;
-    for (const std::string& port : portNames) {
-        const TransferResult result = Transfer(*ports, port, CloneSession::Direction::Write, *image, interrupts);
-        (result.ok ? std::cout : std::cerr) << port << ": " << result.message << std::endl;
-        if (!result.ok) ++failures;
-    }
-    if (interrupts.caught() != 0) return InterruptWatcher::exitStatus(interrupts.caught());
-    return failures == 0 ? kCliOk : kCliFailed;
+    const auto makePort = [&](const std::string& name) {
+        return PortForName(QString::fromStdString(name), ports->demoRadio, ports->pacing);
+    };
+    const int status = WriteRadios(portNames, state.memoryImage, makePort, interrupts,
+                                   parsed.hasFlag("--verify"), parsed.hasFlag("--parallel"));
+    return interrupts.caught() != 0 ? InterruptWatcher::exitStatus(interrupts.caught()) : status;
 }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "CliCommon.h"
+#include "CliDiff.h"
 #include "CliDump.h"
 #include "CliNew.h"
 #include "CliTransfer.h"
@@ -22,19 +23,34 @@ const CliCommand kCommands[] = {
      "  its number and RX Freq, TX Freq, Decode, Encode, W/N, Scan, TX Power,\n"
      "  Opt Signal, PTT ID and BCL, separated by tabs. Channels outside the band\n"
      "  are left out, as the program would erase them.\n"},
-    {"read", RunRead, "read [--fast] PORT FILE.dat [--ident FROM.dat]",
+    {"diff", RunDiff, "diff A.dat B.dat",
+     "  Lists what changes from A.dat to B.dat, one line each, as the window shows\n"
+     "  it (\"CH 5 RX Freq: 145.50000 -> 145.52500\", \"Squelch Level: 3 -> 5\"); bytes\n"
+     "  no editor shows are listed by address. Both are compared as the window\n"
+     "  opens them. Exit status 0 when they hold the same document, 1 when they\n"
+     "  differ, 2 when a file cannot be read.\n"},
+    {"read", RunRead, "read [--fast] PORT FILE.dat [--ident FROM.dat] [--diff OLD.dat]",
      "  Reads the radio on PORT (COM1..COM4, a device path, or demo) and writes\n"
      "  FILE.dat (\".dat\" added as for new) only after a complete read. The radio\n"
      "  must identify itself as the document FROM.dat does (default: a new\n"
      "  document, which expects eight FF bytes). Progress goes to stderr; there is\n"
      "  no retry. Ctrl+C (or SIGTERM) ends the session with the radio properly and\n"
-     "  writes no file.\n"
+     "  writes no file. With --diff, then lists on standard output what the radio\n"
+     "  holds that differs from OLD.dat, as diff does; the exit status stays that\n"
+     "  of the read.\n"
      "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
-    {"write", RunWrite, "write [--fast] PORT [PORT...] FILE.dat",
+    {"write", RunWrite, "write [--fast] [--parallel] [--verify] PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
      "  fails if any port failed. Ctrl+C (or SIGTERM) ends the session with the\n"
      "  radio properly (\"interrupted, radio partly written\") and reports the\n"
-     "  remaining ports as \"not done\".\n"
+     "  remaining ports as \"not done\". The document is sent as the window would\n"
+     "  send it: channels outside the band are erased first (their number is said on\n"
+     "  stderr) and transmit frequencies outside it removed.\n"
+     "  --parallel    writes every radio at the same time; one progress line per\n"
+     "                port, then one result line per port with its elapsed time\n"
+     "  --verify      reads each radio back as soon as its write ends and fails it\n"
+     "                at the first address 0x000..0x83F that differs from what was\n"
+     "                sent, naming the channel (or column) and the address\n"
      "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
 };
 
@@ -50,7 +66,8 @@ void PrintHelp(std::ostream& out)
            "radio at 9600 baud unless --fast is given.\n\n";
     out << "zq915-cli --help\n  Prints this text. \"zq915-cli COMMAND --help\" prints one command's text.\n\n"
            "Exit status 0 on success; 1 with a message on stderr otherwise; 130 after\n"
-           "Ctrl+C and 143 after SIGTERM during read or write.\n";
+           "Ctrl+C and 143 after SIGTERM during read or write (diff: 0 same, 1 different,\n"
+           "2 error).\n";
 }
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg == "help"; }

@@ -195,6 +195,16 @@ constexpr Entry kTable[] = {
      "写频完成并已校验：对讲机中的数据与写入的一致。"},
     {1857, "Verification failed at %1, address %2: written %3, read %4.",
      "校验失败：%1，地址 %2：写入 %3，读回 %4。"},
+    {1870, "&Edit", "编辑(&E)"},
+    {1871, "&Undo", "撤销(&U)"},
+    {1872, "&Redo", "重做(&R)"},
+    {1873, "&Undo %1", "撤销 %1(&U)"},
+    {1874, "&Redo %1", "重做 %1(&R)"},
+    {1875, "Channel %1 %2", "信道 %1 %2"},
+    {1876, "Import", "导入"},
+    {1877, "Insert Channel", "插入信道"},
+    {1878, "Delete Channel", "删除信道"},
+    {1879, "Memory Map", "存储器映射"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -90,12 +90,7 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
         m_grid.setFocus();
         m_grid.makeCurrent(n, col + 1);
     });
-    connect(txtMemChannel, &FrequencyEditor::escapePressed, this, [this] {
-        m_openEditor = nullptr;
-        m_grid.setCellText(m_editRow, m_editCol, m_editOriginalText);
-        m_grid.setFocus();
-        txtMemChannel->hide();
-    });
+    connect(txtMemChannel, &FrequencyEditor::escapePressed, this, [this] { abandonFrequencyEditor(); });
     connect(txtMemChannel, &FrequencyEditor::focusLost, this, [this] { commitFrequencyEditor(); });
     for (QComboBox* editor : {cboFeature_0, cboFeature_1})
         connect(editor, &QComboBox::activated, this,
@@ -164,6 +159,14 @@ void CellEditing::EndCellEdit()
 {
     if (m_openEditor == txtMemChannel)
         commitFrequencyEditor();
+    else if (m_openEditor)
+        hideDropDown(static_cast<QComboBox*>(m_openEditor));
+}
+
+void CellEditing::AbandonCellEdit()
+{
+    if (m_openEditor == txtMemChannel)
+        abandonFrequencyEditor();
     else if (m_openEditor)
         hideDropDown(static_cast<QComboBox*>(m_openEditor));
 }
@@ -290,7 +293,25 @@ void CellEditing::commitFrequencyEditor()
     // Keep the focus in the grid rather than letting it fall to the next control.
     if (txtMemChannel->hasFocus()) m_grid.setFocus();
     txtMemChannel->hide();
-    storeFrequency(m_editRow, m_editCol, typed);
+    const int n = m_editRow;
+    const int col = m_editCol;
+    recordCellStep(n, col, [&] { storeFrequency(n, col, typed); });
+}
+
+void CellEditing::abandonFrequencyEditor()
+{
+    m_openEditor = nullptr;
+    m_grid.setCellText(m_editRow, m_editCol, m_editOriginalText);
+    m_grid.setFocus();
+    txtMemChannel->hide();
+}
+
+void CellEditing::recordCellStep(int n, int col, const std::function<void()>& change)
+{
+    if (m_stepRecorder)
+        m_stepRecorder({ChannelGrid::headerTextId(col), n}, change);
+    else
+        change();
 }
 
 void CellEditing::storeFrequency(int n, int col, const QString& typed)
@@ -348,11 +369,13 @@ void CellEditing::dropDownChosen(QComboBox* editor, int index)
     const int col = m_editCol;
     if (text == m_grid.cellText(n, col)) return;
     m_grid.setCellText(n, col, text);
-    if (editor == cboFeature_0)
-        StoreTone(m_state.memoryImage, n - 1, text.toStdString(),
-                  col == ChannelGrid::kDecodeCol ? layout::kDecodeToneOffset : layout::kEncodeToneOffset);
-    else
-        WriteOption(m_state.memoryImage, n - 1, col, text.toStdString());
+    recordCellStep(n, col, [&] {
+        if (editor == cboFeature_0)
+            StoreTone(m_state.memoryImage, n - 1, text.toStdString(),
+                      col == ChannelGrid::kDecodeCol ? layout::kDecodeToneOffset : layout::kEncodeToneOffset);
+        else
+            WriteOption(m_state.memoryImage, n - 1, col, text.toStdString());
+    });
 }
 
 void CellEditing::dropDownEnter(QComboBox* editor)

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/AppState.h"
+#include "core/EditHistory.h"
 
 class ChannelGrid;
 class FrequencyEditor;
@@ -29,7 +30,11 @@ public:
     // `dialogParent` owns the message boxes. The editors live on the grid's viewport.
     CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid, QWidget& dialogParent);
 
+    // Runs a change to the image as one undoable step (see DocumentController::RecordStep).
+    using StepRecorder = std::function<void(const StepName& name, const std::function<void()>& change)>;
+
     void setShortcutSink(ShortcutSink sink) { m_shortcutSink = std::move(sink); }
+    void setStepRecorder(StepRecorder recorder) { m_stepRecorder = std::move(recorder); }
 
     // After a grid layout: every editor is hidden (no commit); the tone
     // editor will hold entries 0..state.toneListLast of the list in force.
@@ -41,6 +46,9 @@ public:
     void BeginCellEdit();
     // Commits an open frequency editor, hides every editor.
     void EndCellEdit();
+    // Hides every editor; an open frequency editor's typing is dropped and its
+    // cell shows the old text again.
+    void AbandonCellEdit();
 
     [[nodiscard]] FrequencyEditor* frequencyEditor() const { return txtMemChannel; }
     // The tone editor, its list that of the current layout.
@@ -59,6 +67,9 @@ private:
     void openFrequencyEditor(int n, int col);
     void openDropDown(QComboBox* editor, int n, int col);
     void commitFrequencyEditor();
+    void abandonFrequencyEditor();
+    // Runs `change` of cell (n, col) as one step.
+    void recordCellStep(int n, int col, const std::function<void()>& change);
     void storeFrequency(int n, int col, const QString& typed);
     // Channel n loses its TX frequency and encode tone (cells and image).
     void clearTxFrequency(int n);
@@ -75,6 +86,7 @@ private:
     ChannelGrid& m_grid;
     QWidget& m_dialogParent;
     ShortcutSink m_shortcutSink;
+    StepRecorder m_stepRecorder;
 
     FrequencyEditor* txtMemChannel;
     QComboBox* cboFeature_0;

@@ -105,6 +105,8 @@ void ChannelGrid::RenderChannelRow(int n)
         item(n - 1, c)->setText(cells.present ? QString::fromStdString(cells.text[c - 1]) : QString());
 }
 
+int ChannelGrid::headerTextId(int col) { return kHeaderIds[col]; }
+
 void ChannelGrid::ApplyLanguage()
 {
     QStringList texts;

@@ -38,6 +38,9 @@ public:
     // Header texts in the current language.
     void ApplyLanguage();
 
+    // Id of the heading text of column col (0..10).
+    [[nodiscard]] static int headerTextId(int col);
+
     [[nodiscard]] QString cellText(int n, int col) const;
     void setCellText(int n, int col, const QString& text);
     [[nodiscard]] bool cellEmpty(int n, int col) const { return cellText(n, col).isEmpty(); }

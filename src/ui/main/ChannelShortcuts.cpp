@@ -76,21 +76,25 @@ bool ChannelShortcuts::handle(int key, Qt::KeyboardModifiers modifiers)
 
     switch (*command) {
         case Command::CopyChannel:
-            runCopy(kCopyChannel);
+            m_document.RecordStep({1235}, [this] { runCopy(kCopyChannel); });
             break;
         case Command::CopyFrequency:
-            runCopy(kCopyFrequency);
+            m_document.RecordStep({1236}, [this] { runCopy(kCopyFrequency); });
             break;
         case Command::CopyTone:
-            runCopy(kCopyTone);
+            m_document.RecordStep({1237}, [this] { runCopy(kCopyTone); });
             break;
         case Command::Insert:
-            InsertEmptyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
-            renderFromCurrentRow();
+            m_document.RecordStep({1877}, [this] {
+                InsertEmptyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
+                renderFromCurrentRow();
+            });
             break;
         case Command::Delete:
-            DeleteChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
-            renderFromCurrentRow();
+            m_document.RecordStep({1878}, [this] {
+                DeleteChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
+                renderFromCurrentRow();
+            });
             break;
     }
     return true;

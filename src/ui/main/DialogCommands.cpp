@@ -26,14 +26,16 @@ void DialogCommands::OptionalFeatures()
 {
     m_document.EndCellEdit();
     frmOptFeatures dialog(m_document.state().memoryImage, &m_dialogParent);
-    m_prompter.exec(dialog);
+    m_document.RecordStep({1400}, [&] { m_prompter.exec(dialog); });
 }
 
 void DialogCommands::MemoryMap()
 {
     m_document.EndCellEdit();
     frmMemoryMap dialog(m_document.state().memoryImage, &m_dialogParent);
-    if (m_prompter.exec(dialog) == QDialog::Accepted) m_document.RefreshFromImage();
+    m_document.RecordStep({1879}, [&] {
+        if (m_prompter.exec(dialog) == QDialog::Accepted) m_document.RefreshFromImage();
+    });
 }
 
 void DialogCommands::Language()
@@ -53,4 +55,3 @@ void DialogCommands::About()
     frmAbout dialog(&m_dialogParent);
     m_prompter.exec(dialog);
 }
-

@@ -159,6 +159,7 @@ void DocumentCommands::load(const QString& path)
     m_document.FocusGrid();
     // Taken after drawing, so channels erased as out of band count as saved.
     TakeSnapshot(m_state);
+    m_document.ClearHistory();
     m_state.documentPath = path.toStdString();
     m_seenPath = path;
     m_seenStamp = stamp;

@@ -5,12 +5,15 @@
 #include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "core/BandTable.h"
+#include "core/Layout.h"
 #include "core/NewDocument.h"
 
 DocumentController::DocumentController(AppState& state, ChannelGrid& grid, GeneralPanel& panel,
                                        CellEditing& cellEditing, QObject* parent)
     : QObject(parent), m_state(state), m_grid(grid), m_panel(panel), m_cellEditing(cellEditing)
 {
+    m_cellEditing.setStepRecorder(
+        [this](const StepName& name, const std::function<void()>& change) { RecordStep(name, change); });
 }
 
 void DocumentController::EndCellEdit() { m_cellEditing.EndCellEdit(); }
@@ -57,6 +60,67 @@ void DocumentController::StartUntitledDocument()
     TakeSnapshot(m_state);
     m_state.documentPath = kUntitled;
     RefreshTitle();
+    ClearHistory();
+}
+
+void DocumentController::RecordStep(const StepName& name, const std::function<void()>& change)
+{
+    if (m_recording) {
+        change();
+        return;
+    }
+    const MemoryImage before = m_state.memoryImage;
+    m_recording = true;
+    change();
+    m_recording = false;
+    if (m_state.memoryImage == before) return;
+    m_history.Record(name, before);
+    Q_EMIT historyChanged();
+}
+
+void DocumentController::Undo()
+{
+    m_cellEditing.AbandonCellEdit();
+    if (!m_history.canUndo()) return;
+    const MemoryImage shown = m_state.memoryImage;
+    m_history.Undo(m_state.memoryImage);
+    redrawChanges(shown);
+}
+
+void DocumentController::Redo()
+{
+    m_cellEditing.AbandonCellEdit();
+    if (!m_history.canRedo()) return;
+    const MemoryImage shown = m_state.memoryImage;
+    m_history.Redo(m_state.memoryImage);
+    redrawChanges(shown);
+}
+
+void DocumentController::ClearHistory()
+{
+    m_history.Clear();
+    Q_EMIT historyChanged();
+}
+
+void DocumentController::redrawChanges(const MemoryImage& shown)
+{
+    const MemoryImage& image = m_state.memoryImage;
+    if (image.at(layout::kBandRow, layout::kRadioColumn) !=
+        shown.at(layout::kBandRow, layout::kRadioColumn)) {
+        RefreshFromImage();
+    } else {
+        // Only the rows that changed: a redraw of all 128 would cost more than the step.
+        ShowGeneralSettings(m_panel, image);
+        for (int n = 1; n <= m_state.channelCount; ++n) {
+            for (int row = 0; row < MemoryImage::kRows; ++row) {
+                if (image.at(row, n - 1) == shown.at(row, n - 1)) continue;
+                m_grid.RenderChannelRow(n);
+                break;
+            }
+        }
+    }
+    RefreshTitle();
+    Q_EMIT historyChanged();
 }
 
 void DocumentController::RefreshTitle()

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 #include <QString>
 
 #include "core/AppState.h"
+#include "core/EditHistory.h"
 
 class CellEditing;
 class ChannelGrid;
@@ -50,6 +53,20 @@ public:
     // and grid, band limits, empty cells, snapshot, "Untitled", title.
     void StartUntitledDocument();
 
+    // Runs `change` and, when it changed the image, keeps it as one step named
+    // `name` that Undo takes back whole. Every change to the image goes
+    // through here, e.g. document.RecordStep({textId}, [&] { ... });
+    // a RecordStep inside `change` is part of the outer step.
+    void RecordStep(const StepName& name, const std::function<void()>& change);
+    // Abandons an open cell edit, then puts the image back as before the last
+    // step and redraws grid, panel and title. Nothing to undo: only the abandon.
+    void Undo();
+    // Puts the last undone step back and redraws.
+    void Redo();
+    // A new document (New, Open, a completed read, a band change) has no history.
+    void ClearHistory();
+    [[nodiscard]] const EditHistory& history() const { return m_history; }
+
     // Announces the title for the document path in the current language.
     void RefreshTitle();
     // Relabels the panel, grid and editors in the current language, announces
@@ -59,10 +76,17 @@ public:
 Q_SIGNALS:
     void titleChanged(const QString& title);
     void languageApplied();
+    // Steps were recorded, undone, redone or cleared.
+    void historyChanged();
 
 private:
+    // Draws what differs between `shown` and the image after an undo or redo.
+    void redrawChanges(const MemoryImage& shown);
+
     AppState& m_state;
     ChannelGrid& m_grid;
     GeneralPanel& m_panel;
     CellEditing& m_cellEditing;
+    EditHistory m_history;
+    bool m_recording = false;
 };

@@ -33,6 +33,16 @@ FrequencyEditor::FrequencyEditor(QWidget* parent) : QLineEdit(parent)
     new TypedTextFilter(*this, AcceptDigitOrPoint, kMaxLength, TypedTextFilter::Full::UnlessSelected);
 }
 
+bool FrequencyEditor::event(QEvent* event)
+{
+    // Not claimed as the line's own text undo, so they reach the document's.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) return false;
+    }
+    return QLineEdit::event(event);
+}
+
 void FrequencyEditor::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();

@@ -4,7 +4,8 @@
 
 // The in-place frequency editor txtMemChannel. Takes digits and "." only, at
 // most nine characters (a tenth replaces a selection or is dropped), no
-// context menu and no paste. Enter and Esc are reported, not acted on.
+// context menu and no paste. Enter and Esc are reported, not acted on. The
+// undo and redo keys are left to the window's Edit menu.
 class FrequencyEditor final : public QLineEdit {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ Q_SIGNALS:
     void focusLost();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };

@@ -23,18 +23,25 @@ GeneralPanelCommands::GeneralPanelCommands(DocumentController& document, Prompte
 
 void GeneralPanelCommands::modelChosen(int index)
 {
-    m_document.state().memoryImage.set(layout::kModelRow, layout::kRadioColumn, ModelCodeForIndex(index));
+    MemoryImage& image = m_document.state().memoryImage;
+    m_document.RecordStep(
+        {1251}, [&] { image.set(layout::kModelRow, layout::kRadioColumn, ModelCodeForIndex(index)); });
 }
 
 void GeneralPanelCommands::powerChosen(int index)
 {
-    m_document.state().memoryImage.set(layout::kPowerLevelRow, layout::kSettingsColumn, PowerForIndex(index));
+    MemoryImage& image = m_document.state().memoryImage;
+    m_document.RecordStep(
+        {1253}, [&] { image.set(layout::kPowerLevelRow, layout::kSettingsColumn, PowerForIndex(index)); });
 }
 
 void GeneralPanelCommands::manualChosen(int index)
 {
-    m_document.state().memoryImage.setBit(layout::kGeneralFlagsRow, layout::kSettingsColumn,
-                                          layout::kManualEnable, ManualEnabledForIndex(index));
+    MemoryImage& image = m_document.state().memoryImage;
+    m_document.RecordStep({1254}, [&] {
+        image.setBit(layout::kGeneralFlagsRow, layout::kSettingsColumn, layout::kManualEnable,
+                     ManualEnabledForIndex(index));
+    });
 }
 
 void GeneralPanelCommands::bandChosen(int index)

@@ -70,6 +70,11 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QTo
     addSeparator(file, "mnuFile_Bar2");
     addEntry(file, "mnuFile_Exit", 1006, Command::Exit);
 
+    QMenu* edit = addMenu("mnuEdit", 1870);
+    addEntry(edit, "mnuEdit_Undo", 0, Command::Undo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addEntry(edit, "mnuEdit_Redo", 0, Command::Redo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
     QMenu* program = addMenu("mnuProgram", 1015);
     addEntry(program, "mnuProgram_Read", 1016, Command::Read);
     addSeparator(program, "mnuProgram_Bar1");
@@ -124,7 +129,7 @@ QAction* MainMenus::addEntry(QMenu* menu, const char* name, int textId, Command 
     QAction* entry = menu->addAction(QString());
     entry->setObjectName(QString::fromLatin1(name));
     entry->setShortcuts(shortcut);
-    m_labelled.push_back({entry, textId, false});
+    if (textId != 0) m_labelled.push_back({entry, textId, false});
     m_actions[static_cast<std::size_t>(command)] = entry;
     return entry;
 }

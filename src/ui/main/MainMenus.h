@@ -16,7 +16,8 @@ class QToolBar;
 // QAction named after its control (mnuFile_New, mnuProgram_Read, ...; the
 // separators mnuFile_Bar1 ...). The seven toolbar buttons (tlbActions_New ...)
 // trigger the menu action of the same command, so a command has one handler.
-// File New, Open, Save, Save As and Print carry the platform's standard keys.
+// File New, Open, Save, Save As and Print carry the platform's standard keys;
+// Edit Undo Ctrl+Z, Redo Ctrl+Y and Ctrl+Shift+Z.
 class MainMenus final : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +29,8 @@ public:
         SaveAs,
         Print,
         Exit,
+        Undo,
+        Redo,
         Read,
         Write,
         Test,
@@ -57,7 +60,8 @@ private:
         bool tooltip;
     };
 
-    // `shortcut` is the platform's standard key, shown in the menu.
+    // `shortcut` is the platform's standard key, shown in the menu. Text id 0:
+    // the caption is kept by the entry's command (Undo and Redo name the step).
     QAction* addEntry(class QMenu* menu, const char* name, int textId, Command command,
                       QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey);
     void addSeparator(class QMenu* menu, const char* name);

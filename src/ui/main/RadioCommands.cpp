@@ -44,6 +44,7 @@ void RadioCommands::Read()
     m_document.FocusGrid();
     if (completed) {
         TakeSnapshot(m_state);
+        m_document.ClearHistory();
         // The radio's memory is not the opened file: Save must not overwrite it unasked.
         m_state.documentPath = kUntitled;
     }

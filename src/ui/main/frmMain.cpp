@@ -14,9 +14,9 @@
 #include "DocumentCommands.h"
 #include "DocumentController.h"
 #include "DocumentState.h"
+#include "EditCommands.h"
 #include "GeneralPanel.h"
 #include "GeneralPanelCommands.h"
-#include "HelpCommands.h"
 #include "HelpCommands.h"
 #include "MainMenus.h"
 #include "MemoryMapGesture.h"
@@ -96,6 +96,7 @@ void frmMain::connectCommands()
     connectTo(Command::Print, m_dialogCommands, &DialogCommands::Print);
     // The close request commits the cell edit before anything else.
     connectTo(Command::Exit, this, &QWidget::close);
+    new EditCommands(*m_document, *m_menus->action(Command::Undo), *m_menus->action(Command::Redo));
     connectTo(Command::Read, m_radioCommands, &RadioCommands::Read);
     connectTo(Command::Write, m_radioCommands, &RadioCommands::Write);
     connectTo(Command::Test, m_radioCommands, &RadioCommands::Test);

@@ -12,7 +12,9 @@
 // the DocumentController, which stands for the open document (grid, panel,
 // editors) so no command needs this window. There is no modified flag:
 // IsModified compares the image with the snapshot taken after every load,
-// save and reset. frmMain only builds the parts and wires them.
+// save and reset. Every change to the image runs through the controller's
+// RecordStep, which keeps the image before it for Undo. frmMain only builds
+// the parts and wires them.
 
 class ChannelShortcuts;
 class DialogCommands;

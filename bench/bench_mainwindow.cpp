@@ -1,6 +1,6 @@
 // Main window timings: start-up (construct and show, against a bare window of
-// the same shape), a full redraw of 128 channels, and a language switch with
-// its relabelling and redraw.
+// the same shape), a full redraw of 128 channels, a language switch with its
+// relabelling and redraw, and undo and redo of one step.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -165,6 +165,30 @@ void BM_LanguageSwitch(benchmark::State& bench)
     SetLanguageIndex(0);
 }
 BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
+
+// One undo and one redo of a cell's step on a document of 128 channels in
+// use, each with its redraw (rows, panel, title, Edit menu captions).
+void BM_UndoRedoStep(benchmark::State& bench)
+{
+    SilentPrompter prompter;
+    FixedSettings settings;
+    AppState state;
+    frmMain window(state, prompter, settings);
+    window.show();
+    FillChannels(state);
+    DocumentController& document = window.document();
+    document.RenderAllChannelRows();
+    document.RecordStep({1200, 5}, [&] { StoreFreq(state.memoryImage, 4, layout::kRxFreqRow, "150.00000"); });
+    document.RenderChannelRow(5);
+    QApplication::processEvents();
+    for (auto _ : bench) {
+        document.Undo();
+        QApplication::processEvents();
+        document.Redo();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_UndoRedoStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -131,14 +131,23 @@ void BM_StartUpAndShow(benchmark::State& bench)
 }
 BENCHMARK(BM_StartUpAndShow)->Unit(benchmark::kMillisecond);
 
-void BM_RedrawAllChannels(benchmark::State& bench)
-{
+// A shown main window whose image has every channel in use (not yet drawn).
+struct ShownWindow {
     SilentPrompter prompter;
     FixedSettings settings;
     AppState state;
-    frmMain window(state, prompter, settings);
-    window.show();
-    FillChannels(state);
+    frmMain window{state, prompter, settings};
+    ShownWindow()
+    {
+        window.show();
+        FillChannels(state);
+    }
+};
+
+void BM_RedrawAllChannels(benchmark::State& bench)
+{
+    ShownWindow shown;
+    frmMain& window = shown.window;
     for (auto _ : bench) {
         window.document().RenderAllChannelRows();
         QApplication::processEvents();
@@ -148,12 +157,8 @@ BENCHMARK(BM_RedrawAllChannels)->Unit(benchmark::kMillisecond);
 
 void BM_LanguageSwitch(benchmark::State& bench)
 {
-    SilentPrompter prompter;
-    FixedSettings settings;
-    AppState state;
-    frmMain window(state, prompter, settings);
-    window.show();
-    FillChannels(state);
+    ShownWindow shown;
+    frmMain& window = shown.window;
     window.document().RenderAllChannelRows();
     for (auto _ : bench) {
         // What the Setup > Language command does once the dialog has changed the language.
@@ -170,12 +175,9 @@ BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
 // use, each with its redraw (rows, panel, title, Edit menu captions).
 void BM_UndoRedoStep(benchmark::State& bench)
 {
-    SilentPrompter prompter;
-    FixedSettings settings;
-    AppState state;
-    frmMain window(state, prompter, settings);
-    window.show();
-    FillChannels(state);
+    ShownWindow shown;
+    frmMain& window = shown.window;
+    AppState& state = shown.state;
     DocumentController& document = window.document();
     document.RenderAllChannelRows();
     document.RecordStep({1200, 5}, [&] { StoreFreq(state.memoryImage, 4, layout::kRxFreqRow, "150.00000"); });

@@ -78,21 +78,19 @@ void DocumentController::RecordStep(const StepName& name, const std::function<vo
     Q_EMIT historyChanged();
 }
 
-void DocumentController::Undo()
-{
-    m_cellEditing.AbandonCellEdit();
-    if (!m_history.canUndo()) return;
-    const MemoryImage shown = m_state.memoryImage;
-    m_history.Undo(m_state.memoryImage);
-    redrawChanges(shown);
-}
+void DocumentController::Undo() { takeStep(true); }
 
-void DocumentController::Redo()
+void DocumentController::Redo() { takeStep(false); }
+
+void DocumentController::takeStep(bool back)
 {
     m_cellEditing.AbandonCellEdit();
-    if (!m_history.canRedo()) return;
+    if (back ? !m_history.canUndo() : !m_history.canRedo()) return;
     const MemoryImage shown = m_state.memoryImage;
-    m_history.Redo(m_state.memoryImage);
+    if (back)
+        m_history.Undo(m_state.memoryImage);
+    else
+        m_history.Redo(m_state.memoryImage);
     redrawChanges(shown);
 }
 

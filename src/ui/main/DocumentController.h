@@ -80,6 +80,8 @@ Q_SIGNALS:
     void historyChanged();
 
 private:
+    // Undo (back) or Redo.
+    void takeStep(bool back);
     // Draws what differs between `shown` and the image after an undo or redo.
     void redrawChanges(const MemoryImage& shown);
 

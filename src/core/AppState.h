@@ -31,4 +31,5 @@ struct AppState {
     std::string commPortDevice;       // explicit device path chosen in the port dialog; empty = COMn
     std::string commPortShownDevice;  // the device COMn showed when chosen; empty = look it up at open
     std::uint8_t copyMode = 0;        // 0 channel, 1 frequency, 2 QT/DQT
+    bool verifyAfterWrite = false;    // a completed write is read back and compared
 };

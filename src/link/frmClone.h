@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 #include "CloneRunner.h"
 
@@ -21,6 +22,11 @@ struct AppState;
 // leaves the document untouched. Nothing else in the state is changed; the
 // caller takes the snapshot only when readCompleted(), so an interrupted read
 // keeps the document's unsaved changes counted as unsaved.
+//
+// With state.verifyAfterWrite, a completed write is followed at once by a
+// read-back in the same window (the label names the phase); the final message
+// says the radio holds what was written or names the first difference. The
+// read-back never touches the document.
 class frmClone final : public QDialog {
     Q_OBJECT
 public:
@@ -35,7 +41,8 @@ public:
     // True once a read has completed and its image is in the document.
     [[nodiscard]] bool readCompleted() const { return m_readCompleted; }
 
-    [[nodiscard]] CloneRunner& runner() { return m_runner; }
+    // The runner of the phase under way.
+    [[nodiscard]] CloneRunner& runner() { return *m_runner; }
 
     QProgressBar* prgPercent;
     QLabel* lblPercent;
@@ -54,10 +61,19 @@ protected:
 private:
     void onCheckConnection();
     void onFinished(CloneRunner::Outcome outcome);
+    // The runner of a phase on the window's port; the previous one goes once idle.
+    void makeRunner(CloneSession::Direction direction, const MemoryImage& image);
+    [[nodiscard]] QString phaseLabel(const QString& progress) const;
+    // Once the write completed; an unusable port ends the window with its message.
+    void startReadBack();
+    void showVerification();
 
     AppState& m_state;
     Prompter& m_prompter;
-    CloneRunner m_runner;
+    SerialPort& m_port;
+    std::unique_ptr<CloneRunner> m_runner;
+    bool m_verify;
+    MemoryImage m_sent;  // what the write sent, for the read-back to match
     std::function<void()> m_readCommitted;
     bool m_started = false;
     bool m_over = false;

@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The three remembered values ("LastModel", "LastFreq", "language") as text.
+// The remembered values ("LastModel", "LastFreq", "language",
+// "VerifyAfterWrite") as text.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

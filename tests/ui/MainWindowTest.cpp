@@ -370,13 +370,23 @@ TEST_F(MainWindowTest, YesToTheCloseQuestionClosesOnlyOnceTheDocumentIsSaved)
     EXPECT_EQ(settings.values["LastFreq"], "239");
 }
 
-TEST_F(MainWindowTest, AFreshDocumentClosesWithoutAQuestion)
+TEST_F(MainWindowTest, AFreshDocumentClosesWithoutAQuestionAndRemembersTheSettings)
 {
     start("248");
+    QAction* verify = window->findChild<QAction*>("mnuProgram_Verify");
+    EXPECT_FALSE(verify->isChecked());
+    verify->trigger();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_EQ(settings.values["LastFreq"], "248");
     EXPECT_EQ(settings.values["language"], "0");
+    EXPECT_EQ(settings.values["VerifyAfterWrite"], "1");
+
+    // Remembered into the next session.
+    state = AppState();
+    start("248");
+    EXPECT_TRUE(window->findChild<QAction*>("mnuProgram_Verify")->isChecked());
+    EXPECT_TRUE(state.verifyAfterWrite);
 }
 
 }  // namespace

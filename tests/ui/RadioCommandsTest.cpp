@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -149,6 +150,53 @@ TEST_F(RadioCommandsTest, CompletedWriteSendsTheDocumentAndTakesNoSnapshot)
         ASSERT_EQ(line.radio.memory()[a], state.memoryImage.atAddress(a)) << a;
     }
     EXPECT_TRUE(IsModified(state));
+}
+
+class VerifyAfterWrite : public RadioCommandsTest {
+protected:
+    // Writes with Verify after Write chosen in the menu; the transfer window
+    // runs for real and its phase labels are kept.
+    void WriteAndVerify()
+    {
+        trigger("mnuProgram_Verify");
+        EditChannel(7, "247.50000");
+        document = state.memoryImage;
+        prompter.answers = {Button::Ok};
+        prompter.dialogScripts.push_back([this](QDialog& dialog) {
+            auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblPercent"));
+            labels << label->text();
+            const int result = dialog.exec();
+            labels << label->text();
+            return result;
+        });
+        trigger("mnuProgram_Write");
+    }
+
+    MemoryImage document;
+    QStringList labels;  // before the write and after the read-back
+};
+
+TEST_F(VerifyAfterWrite, ReadBackConfirmsTheRadioAndLeavesTheDocument)
+{
+    WriteAndVerify();
+    EXPECT_EQ(labels, (QStringList{"Writing - Completion percentage:  0%",
+                                   "Verifying - Completion percentage: 100%"}));
+    EXPECT_EQ(Texts().back(), "Writing completed and verified: the radio holds what was written.");
+    EXPECT_EQ(prompter.asked.back().icon, Prompter::Icon::Information);
+    EXPECT_EQ(line.opened.size(), 3) << "probe, write, read-back";
+    EXPECT_EQ(line.radio.messages().back(), std::vector<std::uint8_t>{'E'});
+    EXPECT_EQ(state.memoryImage, document);
+    EXPECT_TRUE(IsModified(state));
+}
+
+TEST_F(VerifyAfterWrite, CorruptedByteNamesItsChannelAndAddress)
+{
+    // Channel 7 is stored at 0x060..0x06F; its RX frequency's lowest byte comes first.
+    line.radio.addFault({RadioModel::FaultKind::Corrupt, 2 + 0x060 / 8});
+    WriteAndVerify();
+    EXPECT_EQ(Texts().back(), "Verification failed at CH 7, address 0x060: written 00, read FF.");
+    EXPECT_EQ(prompter.asked.back().icon, Prompter::Icon::Critical);
+    EXPECT_EQ(state.memoryImage, document) << "the read-back never replaces the document";
 }
 
 struct CommandCase {

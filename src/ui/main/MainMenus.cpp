@@ -79,6 +79,7 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QTo
     addEntry(program, "mnuProgram_Read", 1016, Command::Read);
     addSeparator(program, "mnuProgram_Bar1");
     addEntry(program, "mnuProgram_Write", 1017, Command::Write);
+    addEntry(program, "mnuProgram_Verify", 1853, Command::VerifyAfterWrite)->setCheckable(true);
     addSeparator(program, "mnuProgram_Bar2");
     addEntry(program, "mnuProgram_Test", 1631, Command::Test);
     addSeparator(program, "mnuProgram_Bar3");

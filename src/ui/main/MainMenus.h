@@ -33,6 +33,7 @@ public:
         Redo,
         Read,
         Write,
+        VerifyAfterWrite,  // checkable
         Test,
         OptionalFeatures,
         CommPort,

@@ -30,6 +30,12 @@
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
 
+namespace {
+
+constexpr std::string_view kVerifyValue = "VerifyAfterWrite";
+
+}  // namespace
+
 frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_settings(settings)
 {
@@ -99,6 +105,8 @@ void frmMain::connectCommands()
     new EditCommands(*m_document, *m_menus->action(Command::Undo), *m_menus->action(Command::Redo));
     connectTo(Command::Read, m_radioCommands, &RadioCommands::Read);
     connectTo(Command::Write, m_radioCommands, &RadioCommands::Write);
+    connect(m_menus->action(Command::VerifyAfterWrite), &QAction::toggled, this,
+            [this](bool on) { m_state.verifyAfterWrite = on; });
     connectTo(Command::Test, m_radioCommands, &RadioCommands::Test);
     connectTo(Command::OptionalFeatures, m_dialogCommands, &DialogCommands::OptionalFeatures);
     connectTo(Command::CommPort, m_radioCommands, &RadioCommands::CommPort);
@@ -118,6 +126,8 @@ void frmMain::startUp()
     image.set(layout::kModelRow, layout::kRadioColumn, kDefaultModelCode);
     image.set(layout::kBandRow, layout::kRadioColumn, StartupBandCode(m_settings.readString("LastFreq")));
     m_state.commPortNumber = 1;
+    m_menus->action(MainMenus::Command::VerifyAfterWrite)
+        ->setChecked(m_settings.readString(kVerifyValue) == "1");
     SetLanguageIndex(0);
     SetBandLimits(m_state);
     m_document->ResetImageAndGrid();
@@ -161,4 +171,5 @@ void frmMain::writeSettings()
     m_settings.writeString("LastModel", std::to_string(image.at(layout::kModelRow, layout::kRadioColumn)));
     m_settings.writeString("LastFreq", std::to_string(image.at(layout::kBandRow, layout::kRadioColumn)));
     m_settings.writeString("language", std::to_string(LanguageIndex()));
+    m_settings.writeString(kVerifyValue, m_state.verifyAfterWrite ? "1" : "0");
 }

@@ -30,7 +30,7 @@ class QGroupBox;
 class frmMain final : public QMainWindow {
     Q_OBJECT
 public:
-    // Runs the start-up sequence: remembered band, model 7105C, English, lists,
+    // Runs the start-up sequence: remembered band and Verify after Write, model 7105C, English, lists,
     // band limits, fresh image and grid, snapshot, "Untitled", captions.
     frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent = nullptr);
     ~frmMain() override;

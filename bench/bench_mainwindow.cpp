@@ -33,7 +33,7 @@ public:
     {
         return defaultButton;
     }
-    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     int exec(QDialog&) override { return QDialog::Rejected; }
 };

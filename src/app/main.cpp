@@ -8,6 +8,7 @@
 #include "core/AppState.h"
 #include "link/DemoSerialPort.h"
 #include "link/frmClone.h"
+#include "platform/Backups.h"
 #include "platform/InterruptWatcher.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtPrompter.h"
@@ -17,6 +18,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    backups::SetApplicationNames();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zq915.svg")));
 
     AppState state;

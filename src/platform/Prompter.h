@@ -19,8 +19,10 @@ public:
     virtual Button message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                            Buttons buttons, Button defaultButton) = 0;
 
-    // `filter` is in the program's "Description|*.ext" form. Empty result = cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // `filter` is in the program's "Description|*.ext" form. The dialog starts
+    // in `startFolder`, or where the toolkit chooses when it is empty. Empty
+    // result = cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) = 0;
     // Asks for overwrite confirmation itself. Empty result = cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) = 0;
 

@@ -9,11 +9,16 @@ namespace {
 QMessageBox::Icon ToQt(Prompter::Icon icon)
 {
     switch (icon) {
-    case Prompter::Icon::Question: return QMessageBox::Question;
-    case Prompter::Icon::Information: return QMessageBox::Information;
-    case Prompter::Icon::Exclamation: return QMessageBox::Warning;
-    case Prompter::Icon::Critical: return QMessageBox::Critical;
-    case Prompter::Icon::None: break;
+        case Prompter::Icon::Question:
+            return QMessageBox::Question;
+        case Prompter::Icon::Information:
+            return QMessageBox::Information;
+        case Prompter::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Prompter::Icon::Critical:
+            return QMessageBox::Critical;
+        case Prompter::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -21,11 +26,16 @@ QMessageBox::Icon ToQt(Prompter::Icon icon)
 QMessageBox::StandardButtons ToQt(Prompter::Buttons buttons)
 {
     switch (buttons) {
-    case Prompter::Buttons::Ok: return QMessageBox::Ok;
-    case Prompter::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Prompter::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Prompter::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case Prompter::Buttons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        case Prompter::Buttons::Ok:
+            return QMessageBox::Ok;
+        case Prompter::Buttons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case Prompter::Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Prompter::Buttons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Prompter::Buttons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -33,11 +43,16 @@ QMessageBox::StandardButtons ToQt(Prompter::Buttons buttons)
 QMessageBox::StandardButton ToQt(Prompter::Button button)
 {
     switch (button) {
-    case Prompter::Button::Ok: return QMessageBox::Ok;
-    case Prompter::Button::Cancel: return QMessageBox::Cancel;
-    case Prompter::Button::Yes: return QMessageBox::Yes;
-    case Prompter::Button::No: return QMessageBox::No;
-    case Prompter::Button::Retry: return QMessageBox::Retry;
+        case Prompter::Button::Ok:
+            return QMessageBox::Ok;
+        case Prompter::Button::Cancel:
+            return QMessageBox::Cancel;
+        case Prompter::Button::Yes:
+            return QMessageBox::Yes;
+        case Prompter::Button::No:
+            return QMessageBox::No;
+        case Prompter::Button::Retry:
+            return QMessageBox::Retry;
     }
     return QMessageBox::Ok;
 }
@@ -45,11 +60,16 @@ QMessageBox::StandardButton ToQt(Prompter::Button button)
 Prompter::Button FromQt(int button, Prompter::Buttons offered)
 {
     switch (button) {
-    case QMessageBox::Ok: return Prompter::Button::Ok;
-    case QMessageBox::Yes: return Prompter::Button::Yes;
-    case QMessageBox::No: return Prompter::Button::No;
-    case QMessageBox::Retry: return Prompter::Button::Retry;
-    default: break;
+        case QMessageBox::Ok:
+            return Prompter::Button::Ok;
+        case QMessageBox::Yes:
+            return Prompter::Button::Yes;
+        case QMessageBox::No:
+            return Prompter::Button::No;
+        case QMessageBox::Retry:
+            return Prompter::Button::Retry;
+        default:
+            break;
     }
     // Esc or the close box on a box without Cancel counts as its only answer.
     return offered == Prompter::Buttons::Ok ? Prompter::Button::Ok : Prompter::Button::Cancel;
@@ -71,12 +91,13 @@ QString QtFileFilter(const QString& programFilter)
     if (bar < 0) return programFilter;
     const QString description = programFilter.left(bar);
     const QString pattern = programFilter.mid(bar + 1);
-    return description.contains(pattern) ? description : description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    return description.contains(pattern) ? description
+                                         : description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
-QString QtPrompter::openFileName(QWidget* parent, const QString& filter)
+QString QtPrompter::openFileName(QWidget* parent, const QString& filter, const QString& startFolder)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFileFilter(filter));
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, QtFileFilter(filter));
 }
 
 QString QtPrompter::saveFileName(QWidget* parent, const QString& filter, const QString& proposedName)

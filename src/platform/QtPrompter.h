@@ -7,7 +7,7 @@ class QtPrompter final : public Prompter {
 public:
     Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
     int exec(QDialog& dialog) override;
 };

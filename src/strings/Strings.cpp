@@ -185,6 +185,27 @@ constexpr Entry kTable[] = {
     {1768, "Troubleshooting", "故障排除"},
     {1790, "Demo radio (simulated)", "演示电台（模拟）"},
     {1791, "Demo radio (simulated): no real radio is involved.", "演示电台（模拟）：不涉及真实电台。"},
+    {1820, "Export Channels...", "导出信道..."},
+    {1821, "Import Channels...", "导入信道..."},
+    {1822, "CSV Files (*.csv)|*.csv", "CSV 文件 (*.csv)|*.csv"},
+    {1823, "%1 channels imported.", "已导入 %1 个信道。"},
+    {1824, "Skipped rows:", "跳过的行："},
+    {1825, "Line %1: %2", "第 %1 行：%2"},
+    {1826, "... and %1 more.", "……另有 %1 行。"},
+    {1827, "channel number \"%1\" is not 1 to %2", "信道号“%1”不在 1 到 %2 之间"},
+    {1828, "channel %1 was already filled by line %2", "信道 %1 已由第 %2 行填入"},
+    {1829, "\"%1\" is not a frequency", "“%1”不是频率"},
+    {1830, "frequency %1 is outside the band", "频率 %1 超出频段"},
+    {1831, "unknown QT/DQT \"%1\"", "未知的 QT/DQT“%1”"},
+    {1832, "unknown %1 \"%2\"", "未知的%1“%2”"},
+    {1833, "unsupported tone mode \"%1\"", "不支持的亚音模式“%1”"},
+    {1834, "unsupported mode \"%1\"", "不支持的模式“%1”"},
+    {1835, "unsupported duplex \"%1\"", "不支持的双工方式“%1”"},
+    {1836, "an Encode needs a TX Freq", "没有发射频率不能设置发射信令"},
+    {1837, "The file is not a CSV file.", "该文件不是 CSV 文件。"},
+    {1838, "The file has no recognised header line.", "该文件没有可识别的标题行。"},
+    {1839, "The file is larger than 1 MiB.", "该文件大于 1 MiB。"},
+    {1840, "The backup of this read could not be written: %1", "本次读取的备份未能写入：%1"},
     {1850, "(empty)", "（空）"},
     {1851, "Address", "地址"},
     {1852, "Column", "列"},
@@ -228,6 +249,22 @@ std::string TextByNumber(int number)
     if (!e) return {};
     if (number < 2000) return std::string(e->english);
     return number < 3000 ? std::string(e->chinese) : std::string();
+}
+
+std::string TextWith(int id, std::initializer_list<std::string_view> args)
+{
+    std::string text = Text(id);
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && n < args.size()) {
+            result += *(args.begin() + n);
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 std::string Text(int id)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The program's numbered texts in two languages. Ids are the English numbers
@@ -12,8 +14,24 @@
 [[nodiscard]] std::uint8_t LanguageIndex();
 void SetLanguageIndex(std::uint8_t index);
 
+// Switches the language for one scope (texts that must not follow the
+// interface, such as file contents) and restores the previous one after it.
+class ScopedLanguage final {
+public:
+    explicit ScopedLanguage(std::uint8_t index) : m_previous(LanguageIndex()) { SetLanguageIndex(index); }
+    ~ScopedLanguage() { SetLanguageIndex(m_previous); }
+    ScopedLanguage(const ScopedLanguage&) = delete;
+    ScopedLanguage& operator=(const ScopedLanguage&) = delete;
+
+private:
+    std::uint8_t m_previous;
+};
+
 // The text of English id `id` in the current language; empty for an unknown id.
 [[nodiscard]] std::string Text(int id);
+
+// Text(id) with %1, %2, ... replaced by args[0], args[1], ...
+[[nodiscard]] std::string TextWith(int id, std::initializer_list<std::string_view> args);
 
 // The text of table number `number` (English 1xxx or Chinese 2xxx); empty if absent.
 [[nodiscard]] std::string TextByNumber(int number);

@@ -18,9 +18,9 @@ Prompter::Button ScriptedPrompter::message(QWidget*, const QString& text, const 
     return answer;
 }
 
-QString ScriptedPrompter::openFileName(QWidget*, const QString& filter)
+QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QString& startFolder)
 {
-    fileDialogs.push_back({filter, QString(), false});
+    fileDialogs.push_back({filter, QString(), false, startFolder});
     if (fileNames.empty()) {
         ADD_FAILURE() << "unscripted open dialog";
         return {};
@@ -32,7 +32,7 @@ QString ScriptedPrompter::openFileName(QWidget*, const QString& filter)
 
 QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& proposedName)
 {
-    fileDialogs.push_back({filter, proposedName, true});
+    fileDialogs.push_back({filter, proposedName, true, QString()});
     if (fileNames.empty()) {
         ADD_FAILURE() << "unscripted save dialog";
         return {};

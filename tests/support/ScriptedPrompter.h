@@ -21,6 +21,7 @@ public:
         QString filter;
         QString proposedName;  // empty for open
         bool save;
+        QString startFolder;  // open only
     };
 
     std::vector<Asked> asked;
@@ -34,7 +35,7 @@ public:
 
     Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
     int exec(QDialog& dialog) override;
 

@@ -1,5 +1,7 @@
 #include "ToolRun.h"
 
+#include <QDir>
+
 // zq915-cli with the built-in demo radio ("demo" as the port).
 
 namespace {
@@ -18,6 +20,21 @@ TEST_F(CliDemo, ReadGivesThePlanAndWriteTakesAFileOfItsIdentification)
     const ToolRun write = RunCli({"write", "--fast", "DEMO", "demo", path("demo.dat")});
     EXPECT_EQ(write.status, 0) << write.err.toStdString();
     EXPECT_EQ(write.out, "DEMO: Writing completed!\ndemo: Writing completed!\n");
+}
+
+TEST_F(CliDemo, EveryReadLeavesABackupUnlessToldNot)
+{
+    const QDir backups(path("data/ULVO/ZQ-915/backups"));
+    ASSERT_EQ(RunCli({"read", "--fast", "demo", path("a.dat"), "--no-backup"}).status, 0);
+    EXPECT_FALSE(backups.exists());
+    ASSERT_EQ(RunCli({"read", "--fast", "demo", path("b.dat")}).status, 0);
+    const QStringList names = backups.entryList(QDir::Files);
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_TRUE(names[0].endsWith("_136-174.dat")) << names[0].toStdString();
+    QFile backup(backups.filePath(names[0]));
+    QFile read(path("b.dat"));
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly) && read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(backup.readAll(), read.readAll());
 }
 
 TEST_F(CliDemo, FastIsRefusedWithARealPort)

@@ -52,13 +52,15 @@ inline bool WriteDataFile(const QString& path, const MemoryImage& image)
            static_cast<qint64>(bytes.size());
 }
 
-// A scratch folder per test, and the command-line tool present.
+// A scratch folder per test, also the user's data folder of the tools it
+// runs (so reads keep their backups there), and the command-line tool present.
 class ToolTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(QFile::exists(CliPath())) << "build zq915-cli first: " << CliPath().toStdString();
         ASSERT_TRUE(m_dir.isValid());
+        qputenv("XDG_DATA_HOME", path("data").toLocal8Bit());
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 

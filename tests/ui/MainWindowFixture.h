@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "core/AppState.h"
@@ -49,6 +50,8 @@ protected:
 
     void start(const std::string& lastFreq)
     {
+        // Backups of reads go to Qt's test folders, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
         settings.values["LastFreq"] = lastFreq;
         window = std::make_unique<frmMain>(state, prompter, settings);
         window->show();

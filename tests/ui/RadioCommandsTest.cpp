@@ -1,12 +1,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
+#include "platform/Backups.h"
+#include "platform/DataFileStore.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
 #include "ui/main/DocumentState.h"
@@ -100,6 +104,38 @@ TEST_F(RadioCommandsTest, ReadOfASmallBandRadioSwitchesTheLayout)
     EXPECT_EQ(state.bandUpperMHz, 447);
     EXPECT_EQ(grid().cellText(2, ChannelGrid::kRxFreqCol), "446.00625");
     EXPECT_FALSE(IsModified(state));
+}
+
+TEST_F(RadioCommandsTest, CompletedReadIsBackedUpAsReadAndAFailedBackupOnlySaysSo)
+{
+    QDir(backups::folder()).removeRecursively();
+    MemoryImage radioImage = freshImage;
+    PutChannel(radioImage, 3, "150.00000");  // outside the band: erased when shown, kept in the backup
+    LoadRadio(radioImage);
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    window->radioCommands().Read();
+
+    QDir folder(backups::folder());
+    const QStringList names = folder.entryList(QDir::Files);
+    ASSERT_EQ(names.size(), 1);
+    const LoadedDataFile backup = LoadDataFileFrom(folder.filePath(names[0]));
+    ASSERT_TRUE(backup.image);
+    EXPECT_EQ(FreqToText(*backup.image, 2, layout::kRxFreqRow), "150.00000");
+    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+
+    // A file where the folder should be: the read still completes.
+    ASSERT_TRUE(folder.removeRecursively());
+    QFile blocker(backups::folder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    window->radioCommands().Read();
+    EXPECT_EQ(prompter.asked.back().text.toStdString(), "Reading completed!");
+    EXPECT_TRUE(
+        window->statusBar()->currentMessage().startsWith("The backup of this read could not be written"));
+    blocker.remove();
 }
 
 TEST_F(RadioCommandsTest, IncompleteReadLeavesTheDocumentAndItsUnsavedChanges)

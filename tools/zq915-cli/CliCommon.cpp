@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "core/AppState.h"
+#include "core/BandTable.h"
+#include "core/Layout.h"
+#include "core/NewDocument.h"
 #include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 
@@ -72,6 +76,37 @@ std::optional<int> ParseCode(std::string_view text, int low, int high)
         return std::nullopt;
     }
     return value;
+}
+
+DocumentCodes ParseDocumentCodes(const ParsedArgs& parsed)
+{
+    DocumentCodes codes;
+    codes.band = kDefaultBandCode;
+    codes.model = kDefaultModelCode;
+    for (const auto& [name, value] : parsed.options) {
+        if (name == "--band") {
+            const std::optional<int> code = ParseCode(value, kFirstBandCode, kLastBandCode);
+            if (!code) codes.error = "unknown band code " + value + " (use 238..248)";
+            codes.band = code.value_or(codes.band);
+        } else if (name == "--model") {
+            const std::optional<int> code = ParseCode(value, kFirstModelCode, kFirstModelCode + 2);
+            if (!code) codes.error = "unknown model code " + value + " (use 56..58)";
+            codes.model = code.value_or(codes.model);
+        } else {
+            continue;
+        }
+        codes.given = true;
+    }
+    return codes;
+}
+
+MemoryImage NewDocumentImage(int band, int model)
+{
+    AppState state;
+    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn, static_cast<std::uint8_t>(band));
+    state.memoryImage.set(layout::kModelRow, layout::kRadioColumn, static_cast<std::uint8_t>(model));
+    ResetImage(state);
+    return state.memoryImage;
 }
 
 std::optional<MemoryImage> LoadDataFile(const std::string& path)

@@ -42,6 +42,18 @@ struct ParsedArgs {
 // A whole decimal number in [low, high]; nullopt otherwise.
 [[nodiscard]] std::optional<int> ParseCode(std::string_view text, int low, int high);
 
+// --band and --model of a command that makes a new document, over the defaults.
+struct DocumentCodes {
+    int band = 0;
+    int model = 0;
+    bool given = false;  // either option was given
+    std::string error;   // set: an unknown code
+};
+[[nodiscard]] DocumentCodes ParseDocumentCodes(const ParsedArgs& parsed);
+
+// A new document (as File > New makes it) for a band and a model code.
+[[nodiscard]] MemoryImage NewDocumentImage(int band, int model);
+
 // File name arguments are bytes in this system's encoding; one that Qt
 // cannot carry through unchanged is refused with a message.
 

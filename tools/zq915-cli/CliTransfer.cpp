@@ -15,6 +15,7 @@
 #include "core/NewDocument.h"
 #include "link/CloneRunner.h"
 #include "link/PortForName.h"
+#include "platform/Backups.h"
 #include "platform/InterruptWatcher.h"
 #include "radio/DemoRadio.h"
 #include "strings/Strings.h"
@@ -127,22 +128,11 @@ TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Dir
     return result;
 }
 
-MemoryImage NewDocumentImage()
-{
-    AppState state;
-    state.memoryImage.set(layout::kBandRow, layout::kRadioColumn,
-                          static_cast<std::uint8_t>(kDefaultBandCode));
-    state.memoryImage.set(layout::kModelRow, layout::kRadioColumn,
-                          static_cast<std::uint8_t>(kDefaultModelCode));
-    ResetImage(state);
-    return state.memoryImage;
-}
-
 }  // namespace
 
 int RunRead(const CliArgs& args)
 {
-    const ParsedArgs parsed = ParseCliArgs(args, {"--ident", "--diff"}, {"--fast"});
+    const ParsedArgs parsed = ParseCliArgs(args, {"--ident", "--diff"}, {"--fast", "--no-backup"});
     if (!parsed.error.empty()) return CliFail(parsed.error);
     if (parsed.positional.size() != 2) return CliFail("read needs PORT and FILE.dat");
     // Before the radio is read: a refused output would throw that work away.
@@ -153,7 +143,7 @@ int RunRead(const CliArgs& args)
     EnsureApplication();
     const InterruptWatcher interrupts;
 
-    MemoryImage start = NewDocumentImage();
+    MemoryImage start = NewDocumentImage(kDefaultBandCode, kDefaultModelCode);
     std::optional<MemoryImage> old;
     for (const auto& [name, value] : parsed.options) {
         std::optional<MemoryImage> loaded = LoadDataFile(value);
@@ -168,6 +158,10 @@ int RunRead(const CliArgs& args)
         return InterruptWatcher::exitStatus(interrupts.caught());
     }
     if (!result.ok) return CliFail(result.message);
+    if (!parsed.hasFlag("--no-backup")) {
+        const QString error = backups::save(result.image);
+        if (!error.isEmpty()) std::cerr << "zq915-cli: backup not written: " << error.toStdString() << '\n';
+    }
     if (!SaveDataFile(*output, result.image)) return kCliFailed;
     std::cerr << result.message << '\n';
     if (old) PrintDifferences(*old, result.image);

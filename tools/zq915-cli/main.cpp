@@ -1,10 +1,12 @@
 #include <iostream>
 
 #include "CliCommon.h"
+#include "CliCsv.h"
 #include "CliDiff.h"
 #include "CliDump.h"
 #include "CliNew.h"
 #include "CliTransfer.h"
+#include "platform/Backups.h"
 
 namespace {
 
@@ -29,7 +31,19 @@ const CliCommand kCommands[] = {
      "  no editor shows are listed by address. Both are compared as the window\n"
      "  opens them. Exit status 0 when they hold the same document, 1 when they\n"
      "  differ, 2 when a file cannot be read.\n"},
-    {"read", RunRead, "read [--fast] PORT FILE.dat [--ident FROM.dat] [--diff OLD.dat]",
+    {"export", RunExport, "export FILE.dat OUT.csv",
+     "  Writes the channels the grid shows as CSV (OUT.csv, or standard output for\n"
+     "  \"-\"): a header line, then per channel CH, RX Freq, TX Freq, Decode, Encode,\n"
+     "  W/N, Scan, TX Power, Opt Signal, PTT ID and BCL as their English cell texts.\n"},
+    {"import", RunImport, "import IN.csv FILE.dat [--band CODE] [--model CODE] [--strict]",
+     "  Replaces every channel of FILE.dat by the rows of IN.csv, in the layout export\n"
+     "  writes or the generic Location,Name,Frequency,Duplex,Offset,Tone,... layout of\n"
+     "  other programming tools. Band, model and all other settings stay; a FILE.dat\n"
+     "  that does not exist is made new first (--band and --model as for new). Each\n"
+     "  row is entered as typed into the grid; rows that cannot be are skipped and\n"
+     "  listed on stderr.\n"
+     "  --strict      fail, writing nothing, if any row was skipped\n"},
+    {"read", RunRead, "read [--fast] PORT FILE.dat [--ident FROM.dat] [--diff OLD.dat] [--no-backup]",
      "  Reads the radio on PORT (COM1..COM4, a device path, or demo) and writes\n"
      "  FILE.dat (\".dat\" added as for new) only after a complete read. The radio\n"
      "  must identify itself as the document FROM.dat does (default: a new\n"
@@ -37,8 +51,10 @@ const CliCommand kCommands[] = {
      "  no retry. Ctrl+C (or SIGTERM) ends the session with the radio properly and\n"
      "  writes no file. With --diff, then lists on standard output what the radio\n"
      "  holds that differs from OLD.dat, as diff does; the exit status stays that\n"
-     "  of the read.\n"
-     "  --fast        only with PORT demo: skip the 9600-baud pacing\n"},
+     "  of the read. A copy of every read is kept in the backups folder of the\n"
+     "  user's data folder (the newest 100), as the window does.\n"
+     "  --fast        only with PORT demo: skip the 9600-baud pacing\n"
+     "  --no-backup   keep no copy of this read\n"},
     {"write", RunWrite, "write [--fast] [--parallel] [--verify] PORT [PORT...] FILE.dat",
      "  Writes FILE.dat to the radio on each PORT in turn and reports each result;\n"
      "  fails if any port failed. Ctrl+C (or SIGTERM) ends the session with the\n"
@@ -76,6 +92,7 @@ bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg
 
 int main(int argc, char** argv)
 {
+    backups::SetApplicationNames();
     if (argc < 2) {
         PrintHelp(std::cerr);
         return kCliFailed;

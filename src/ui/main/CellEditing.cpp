@@ -9,10 +9,10 @@
 
 #include "ChannelGrid.h"
 #include "FrequencyEditor.h"
-#include "OptionColumns.h"
 #include "core/ChannelEdit.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
+#include "core/OptionColumns.h"
 #include "core/ToneCodec.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"

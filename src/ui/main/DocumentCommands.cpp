@@ -11,6 +11,7 @@
 #include "ChannelGrid.h"
 #include "DocumentController.h"
 #include "DocumentState.h"
+#include "platform/Backups.h"
 #include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 #include "platform/Prompter.h"
@@ -64,7 +65,11 @@ void DocumentCommands::Open()
 {
     m_document.EndCellEdit();
     if (!settleUnsavedChanges()) return;
-    const QString path = m_prompter.openFileName(&m_window, QText(1109));
+    // Until a file has been opened or saved here, the likeliest file to want is a backup of a read.
+    const QString backupFolder = backups::folder();
+    const bool inBackups = m_seenPath.isEmpty() && QFileInfo(backupFolder).isDir();
+    const QString path =
+        m_prompter.openFileName(&m_window, QText(1109), inBackups ? backupFolder : QString());
     if (path.isEmpty()) return;
     load(path);
 }

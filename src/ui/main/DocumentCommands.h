@@ -26,7 +26,8 @@ public:
     // "All data will be cleared." (OK/Cancel, Cancel default); OK starts a new
     // untitled document for the current model and band.
     void New();
-    // Asks about unsaved changes, then the file dialog, then loads.
+    // Asks about unsaved changes, then the file dialog, then loads. The dialog
+    // starts in the backups folder until a file has been opened or saved.
     void Open();
     // Save As for an untitled document; otherwise writes at once, leaving an
     // open cell edit alone. True when the file was written.

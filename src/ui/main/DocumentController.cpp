@@ -52,6 +52,13 @@ void DocumentController::RefreshFromImage()
     RenderAllChannelRows();
 }
 
+void DocumentController::ReplaceChannels(const MemoryImage& image)
+{
+    m_state.memoryImage = image;
+    RefreshFromImage();
+    RefreshTitle();
+}
+
 void DocumentController::StartUntitledDocument()
 {
     ResetImageAndGrid();

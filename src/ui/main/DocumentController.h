@@ -49,6 +49,10 @@ public:
     // the band code, then every channel row drawn, which also erases what lies
     // outside the band. Snapshot, path and title are the caller's.
     void RefreshFromImage();
+    // An import: `image`, the document with its channel list replaced, becomes
+    // the document's in one change, which is then drawn; the document keeps
+    // its path and has unsaved changes.
+    void ReplaceChannels(const MemoryImage& image);
     // A fresh untitled document for the image's current model and band: new image
     // and grid, band limits, empty cells, snapshot, "Untitled", title.
     void StartUntitledDocument();

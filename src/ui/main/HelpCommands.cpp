@@ -37,8 +37,8 @@ void HelpCommands::contextHelp()
     QWidget* focus = QApplication::focusWidget();
     const QWidget& grid = m_document.grid();
     if (focus && (focus == &grid || grid.isAncestorOf(focus)))
-        help().ShowPage(QString::fromStdString(
-            HelpPageForContext(kGridHelpContextBase + m_document.state().currentCol)));
+        help().ShowPage(
+            QString::fromStdString(HelpPageForContext(kGridHelpContextBase + m_document.state().currentCol)));
     else
         Topics();
 }

@@ -65,6 +65,8 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QTo
     QAction* saveAs = addEntry(file, "mnuFile_SaveAs", 1004, Command::SaveAs, QKeySequence::SaveAs);
     // Some desktops bind no Save As key: then the one most others use.
     if (saveAs->shortcuts().isEmpty()) saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addEntry(file, "mnuFile_ExportChannels", 1820, Command::ExportChannels);
+    addEntry(file, "mnuFile_ImportChannels", 1821, Command::ImportChannels);
     addSeparator(file, "mnuFile_Bar1");
     addEntry(file, "mnuFile_Print", 1005, Command::Print, QKeySequence::Print);
     addSeparator(file, "mnuFile_Bar2");

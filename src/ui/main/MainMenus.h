@@ -27,6 +27,8 @@ public:
         Open,
         Save,
         SaveAs,
+        ExportChannels,
+        ImportChannels,
         Print,
         Exit,
         Undo,

@@ -10,15 +10,19 @@
 #include "link/frmClone.h"
 #include "link/frmCommPort.h"
 #include "link/frmTest.h"
+#include "platform/Backups.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
 #include "platform/SerialPort.h"
 #include "platform/SerialPorts.h"
 #include "radio/DemoRadio.h"
+#include "strings/Strings.h"
 
 namespace {
 
 enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
+
+constexpr int kBackupFailed = 1840;
 
 }  // namespace
 
@@ -111,7 +115,13 @@ bool RadioCommands::transfer()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
     frmClone window(m_state, m_prompter, *port, &m_window);
-    window.setReadCommittedHandler([this] { m_document.RefreshFromImage(); });
+    window.setReadCommittedHandler([this] {
+        // The copy is of the radio's bytes, before showing them normalises any.
+        const QString error = backups::save(m_state.memoryImage);
+        if (!error.isEmpty())
+            Q_EMIT statusMessage(QString::fromStdString(TextWith(kBackupFailed, {error.toStdString()})));
+        m_document.RefreshFromImage();
+    });
     if (!window.openPort()) {
         reportPortFailure(*port);
         return false;

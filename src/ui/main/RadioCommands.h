@@ -33,7 +33,8 @@ public:
     void setPortFactory(PortFactory makePort) { m_makePort = std::move(makePort); }
 
     // Unsaved changes get Open's save-first question before the read's own.
-    // A completed read replaces the document: the window is refreshed from
+    // A completed read is kept as a backup first (a failed backup is only
+    // announced by statusMessage), then replaces the document: the window is refreshed from
     // the new image before "Reading completed!", then the grid gets the focus
     // and the document is an untitled one without unsaved changes. A read that does not complete leaves
     // the document, and whether it has unsaved changes, as it was.
@@ -43,6 +44,10 @@ public:
     void Test();
     // The port dialog, offering the serial devices present now.
     void CommPort();
+
+Q_SIGNALS:
+    // A note for the window's status bar.
+    void statusMessage(const QString& text);
 
 private:
     // Opens, waits 5 ms, closes. False (reported) when the port does not open.

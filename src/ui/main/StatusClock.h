@@ -7,7 +7,7 @@ class QTimer;
 
 // The status bar staDateTime: two panels, "Date" and "Time", showing the
 // current date and time in the system's short formats, refreshed every
-// second; nothing else writes to it.
+// second. The space left of them shows the window's passing notes.
 class StatusClock final : public QStatusBar {
     Q_OBJECT
 public:

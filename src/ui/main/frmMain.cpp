@@ -9,6 +9,7 @@
 
 #include "CellEditing.h"
 #include "ChannelGrid.h"
+#include "ChannelListCommands.h"
 #include "ChannelShortcuts.h"
 #include "DialogCommands.h"
 #include "DocumentCommands.h"
@@ -76,6 +77,7 @@ void frmMain::buildWindow()
     m_radioCommands = new RadioCommands(*m_document, *m_documentCommands, m_prompter, *this);
     m_dialogCommands = new DialogCommands(*m_document, m_prompter, *this);
     m_helpCommands = new HelpCommands(*m_document, *this);
+    m_channelListCommands = new ChannelListCommands(*m_document, m_prompter, *this);
     new MemoryMapGesture(*msgMemChannel, [this] { m_dialogCommands->MemoryMap(); });
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
@@ -99,6 +101,8 @@ void frmMain::connectCommands()
     connectTo(Command::Open, m_documentCommands, &DocumentCommands::Open);
     connectTo(Command::Save, m_documentCommands, &DocumentCommands::Save);
     connectTo(Command::SaveAs, m_documentCommands, &DocumentCommands::SaveAs);
+    connectTo(Command::ExportChannels, m_channelListCommands, &ChannelListCommands::Export);
+    connectTo(Command::ImportChannels, m_channelListCommands, &ChannelListCommands::Import);
     connectTo(Command::Print, m_dialogCommands, &DialogCommands::Print);
     // The close request commits the cell edit before anything else.
     connectTo(Command::Exit, this, &QWidget::close);
@@ -116,6 +120,8 @@ void frmMain::connectCommands()
 
     connect(m_document, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_document, &DocumentController::languageApplied, this, &frmMain::relabel);
+    connect(m_radioCommands, &RadioCommands::statusMessage, statusBar(),
+            [bar = statusBar()](const QString& text) { bar->showMessage(text); });
 }
 
 void frmMain::startUp()

@@ -18,6 +18,7 @@
 
 class ChannelShortcuts;
 class DialogCommands;
+class ChannelListCommands;
 class DocumentCommands;
 class DocumentController;
 class HelpCommands;
@@ -66,6 +67,7 @@ private:
     RadioCommands* m_radioCommands = nullptr;
     DialogCommands* m_dialogCommands = nullptr;
     HelpCommands* m_helpCommands = nullptr;
+    ChannelListCommands* m_channelListCommands = nullptr;
     std::unique_ptr<ChannelShortcuts> m_channelShortcuts;
     bool m_startedOk = false;
 };

@@ -1,6 +1,7 @@
 #include "OptionColumns.h"
 
-#include "core/Layout.h"
+#include "Layout.h"
+#include "TextMatch.h"
 #include "strings/Strings.h"
 
 namespace {
@@ -23,6 +24,8 @@ constexpr OptionColumn kColumns[] = {
 };
 
 constexpr int kBclColumn = 10;
+constexpr int kBclCarrierEntry = 1;
+constexpr int kBclQtDqtEntry = 2;
 
 const OptionColumn* ColumnFor(int gridColumn)
 {
@@ -42,17 +45,33 @@ std::vector<std::string> OptionEntries(int gridColumn)
     return entries;
 }
 
+std::optional<int> FindOptionEntry(int gridColumn, std::string_view text)
+{
+    const OptionColumn* column = ColumnFor(gridColumn);
+    if (!column) return std::nullopt;
+    for (int entry = 0; entry < 3; ++entry) {
+        if (column->entryIds[entry] != 0 && MatchesTextId(text, column->entryIds[entry])) return entry;
+    }
+    return std::nullopt;
+}
+
 void WriteOption(MemoryImage& image, int channelColumn, int gridColumn, const std::string& choice)
+{
+    const std::vector<std::string> entries = OptionEntries(gridColumn);
+    int entry = -1;
+    for (int i = static_cast<int>(entries.size()) - 1; i >= 0 && entry < 0; --i)
+        if (entries[i] == choice) entry = i;
+    WriteOptionEntry(image, channelColumn, gridColumn, entry);
+}
+
+void WriteOptionEntry(MemoryImage& image, int channelColumn, int gridColumn, int entry)
 {
     const OptionColumn* column = ColumnFor(gridColumn);
     if (!column) return;
     if (gridColumn == kBclColumn) {
-        const bool qtDqt = choice == Text(1225);
-        const bool carrier = !qtDqt && choice == Text(1226);
-        image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclQtDqt, qtDqt);
-        image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclCarrier, carrier);
+        image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclQtDqt, entry == kBclQtDqtEntry);
+        image.setBit(layout::kChannelFlagsRow, channelColumn, layout::kBclCarrier, entry == kBclCarrierEntry);
         return;
     }
-    image.setBit(column->row, channelColumn, column->mask,
-                 choice == Text(column->entryIds[column->setByEntry]));
+    image.setBit(column->row, channelColumn, column->mask, entry == column->setByEntry);
 }

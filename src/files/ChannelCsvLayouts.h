@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CsvTable.h"
+#include "core/ChannelEntry.h"
+
+// The two channel-list layouts an import recognises by their header line.
+
+// The grid's header texts (ids), in grid column order 0..10; the export layout's header.
+inline constexpr int kGridHeaderIds[] = {1239, 1200, 1202, 1211, 1212, 1216, 1219, 1213, 1247, 1458, 1227};
+
+// A data row as the channel it fills and what to type there, or why it cannot be used.
+struct RowReading {
+    int channel = 0;  // 1..channelCount when `problem` is empty
+    TypedChannel typed;
+    std::string problem;  // current language
+};
+
+using RowReader = std::function<RowReading(const CsvRow& row)>;
+
+// The reader for the layout of `rows.front()` (the header), for a document of
+// `channelCount` channels; nullopt when the header is not recognised.
+[[nodiscard]] std::optional<RowReader> ChannelRowReader(const std::vector<CsvRow>& rows, int channelCount);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class DocumentController;
+class Prompter;
+class QWidget;
+
+// File > Export Channels... and Import Channels...: the channel list as a CSV
+// file. An import is one change of the whole image; a refused file changes nothing.
+class ChannelListCommands final : public QObject {
+    Q_OBJECT
+public:
+    // `window` owns the file dialogs and messages.
+    ChannelListCommands(DocumentController& document, Prompter& prompter, QWidget& window);
+
+    void Export();
+    // Replaces the channel list, leaves the document modified and reports
+    // what was imported and skipped.
+    void Import();
+
+private:
+    DocumentController& m_document;
+    Prompter& m_prompter;
+    QWidget& m_window;
+};

@@ -1,0 +1,60 @@
+#include "ToolRun.h"
+
+namespace {
+
+using CliCsv = ToolTest;
+
+void WriteText(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(CliCsv, ImportMakesANewFileAndExportGivesTheRowsBack)
+{
+    const QByteArray rows =
+        "CH,RX Freq,TX Freq,Decode,Encode,W/N,Scan,TX Power,Opt Signal,PTT ID,BCL\r\n"
+        "3,146.52000,146.52000,88.5,D023N,Narrow,Del,Low,None,Off,Carrier\r\n";
+    WriteText(path("in.csv"), rows);
+    const ToolRun imported =
+        RunCli({"import", path("in.csv"), path("a.dat"), "--band", "239", "--model", "57"});
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(imported.err, "1 channels imported.\n");
+    EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.startsWith("7105B\t136 - 174 MHz"));
+    const ToolRun exported = RunCli({"export", path("a.dat"), "-"});
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.out.toUtf8(), rows);
+    ASSERT_EQ(RunCli({"export", path("a.dat"), path("out.csv")}).status, 0);
+    EXPECT_EQ(ReadFile(path("out.csv")), rows);
+}
+
+TEST_F(CliCsv, StrictAndRefusedImportsLeaveTheFileAsItWas)
+{
+    ASSERT_EQ(RunCli({"new", "--band", "239", path("a.dat")}).status, 0);
+    const QByteArray before = ReadFile(path("a.dat"));
+    WriteText(path("in.csv"), "CH,RX Freq\r\n1,145\r\n2,300\r\n");
+
+    const ToolRun strict = RunCli({"import", path("in.csv"), path("a.dat"), "--strict"});
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_TRUE(strict.err.contains("Line 3: frequency 300 is outside the band")) << strict.err.toStdString();
+    EXPECT_EQ(ReadFile(path("a.dat")), before);
+
+    const ToolRun otherBand = RunCli({"import", path("in.csv"), path("a.dat"), "--band", "240"});
+    EXPECT_EQ(otherBand.status, 1);
+    EXPECT_TRUE(otherBand.err.contains("only apply to a new file"));
+    WriteText(path("bad.csv"), "just some text\n");
+    EXPECT_TRUE(RunCli({"import", path("bad.csv"), path("a.dat")}).err.contains("no recognised header line"));
+    EXPECT_EQ(ReadFile(path("a.dat")), before);
+
+    EXPECT_EQ(RunCli({"import", path("in.csv"), path("a.dat")}).status, 0);  // the good row lands
+    EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.contains("\n1\t145.00000\t"));
+}
+
+}  // namespace

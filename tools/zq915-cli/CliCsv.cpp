@@ -1,0 +1,55 @@
+#include "CliCsv.h"
+
+#include <iostream>
+
+#include <QFileInfo>
+#include <QString>
+
+#include "core/Layout.h"
+#include "files/ChannelCsv.h"
+#include "platform/ChannelCsvStore.h"
+
+int RunExport(const CliArgs& args)
+{
+    const ParsedArgs parsed = ParseCliArgs(args, {});
+    if (!parsed.error.empty()) return CliFail(parsed.error);
+    if (parsed.positional.size() != 2) return CliFail("export needs FILE.dat and OUT.csv");
+    const std::optional<MemoryImage> image = LoadDataFile(parsed.positional[0]);
+    if (!image) return kCliFailed;
+
+    const std::string& out = parsed.positional[1];
+    if (out == "-") {
+        std::cout << ExportChannelsCsv(*image) << std::flush;
+        return std::cout ? kCliOk : CliFail("cannot write to standard output");
+    }
+    const QString error = ExportChannelsCsvTo(QString::fromLocal8Bit(out), *image);
+    return error.isEmpty() ? kCliOk : CliFail("cannot write " + out + ": " + error.toStdString());
+}
+
+int RunImport(const CliArgs& args)
+{
+    const ParsedArgs parsed = ParseCliArgs(args, {"--band", "--model"}, {"--strict"});
+    if (!parsed.error.empty()) return CliFail(parsed.error);
+    if (parsed.positional.size() != 2) return CliFail("import needs IN.csv and FILE.dat");
+    const DocumentCodes codes = ParseDocumentCodes(parsed);
+    if (!codes.error.empty()) return CliFail(codes.error);
+
+    const std::string& csvPath = parsed.positional[0];
+    const std::string& datPath = parsed.positional[1];
+    std::optional<MemoryImage> document;
+    if (QFileInfo::exists(QString::fromLocal8Bit(datPath))) {
+        // An existing document keeps its band and model: its channels would not fit another.
+        if (codes.given) return CliFail(datPath + " exists; --band and --model only apply to a new file");
+        document = LoadDataFile(datPath);
+        if (!document) return kCliFailed;
+    } else {
+        document = NewDocumentImage(codes.band, codes.model);
+    }
+
+    const ChannelImport result = ImportChannelsCsvFrom(QString::fromLocal8Bit(csvPath), *document);
+    if (!result.error.empty()) return CliFail(csvPath + ": " + result.error);
+    std::cerr << ImportReportText(result) << '\n';
+    if (parsed.hasFlag("--strict") && !result.skipped.empty())
+        return CliFail("--strict: rows were skipped, " + datPath + " not written");
+    return SaveDataFile(datPath, result.image) ? kCliOk : kCliFailed;
+}

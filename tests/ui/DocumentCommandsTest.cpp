@@ -2,12 +2,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
+#include "platform/Backups.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
 #include "ui/main/DocumentState.h"
@@ -101,6 +103,18 @@ TEST_F(DocumentCommandsTest, OpenAnsweredYesOnUntitledStillOffersTheOpenDialogAf
     EXPECT_FALSE(prompter.fileDialogs[1].save);
     EXPECT_EQ(prompter.fileDialogs[1].filter.toStdString(), "FPU Data Files (*.dat)|*.dat");
     EXPECT_TRUE(IsModified(state));
+}
+
+TEST_F(DocumentCommandsTest, OpenStartsInTheBackupsUntilAFileHasBeenSaved)
+{
+    ASSERT_TRUE(QDir().mkpath(backups::folder()));
+    prompter.fileNames = {QString(), path(QStringLiteral("saved.dat")), QString()};
+    trigger("mnuFile_Open");
+    trigger("mnuFile_SaveAs");
+    trigger("mnuFile_Open");
+    ASSERT_EQ(prompter.fileDialogs.size(), 3u);
+    EXPECT_EQ(prompter.fileDialogs[0].startFolder, backups::folder());
+    EXPECT_EQ(prompter.fileDialogs[2].startFolder, QString());
 }
 
 TEST_F(DocumentCommandsTest, SaveOnUntitledProposesUntitledDatAndWritesTheDocument)

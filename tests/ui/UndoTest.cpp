@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
 #include "core/Layout.h"
@@ -109,6 +111,30 @@ TEST_F(UndoTest, EveryKindOfStepIsTakenBackAndRedoneWithCaptionsNamingIt)
     action("mnuFile_New").trigger();
     EXPECT_FALSE(undo.isEnabled());
     EXPECT_EQ(undo.text(), "&Undo");
+}
+
+TEST_F(UndoTest, AnImportIsOneStepThatUndoTakesBackWhole)
+{
+    start("239");
+    enterFrequency(5, kRx, "145");
+    const MemoryImage edited = state.memoryImage;
+    QTemporaryDir dir;
+    QFile csv(dir.filePath("in.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("CH,RX Freq\r\n1,146\r\n2,147\r\n");
+    csv.close();
+    prompter.fileNames = {csv.fileName()};
+    action("mnuFile_ImportChannels").trigger();
+    EXPECT_EQ(prompter.asked.back().text, "2 channels imported.");
+    EXPECT_EQ(cell(2, kRx), "147.00000");
+    EXPECT_TRUE(cell(5, kRx).isEmpty());
+    EXPECT_EQ(action("mnuEdit_Undo").text(), "&Undo Import");
+
+    grid().setFocus();
+    press(Qt::Key_Z);
+    EXPECT_EQ(state.memoryImage, edited);
+    EXPECT_EQ(cell(5, kRx), "145.00000");
+    EXPECT_TRUE(cell(1, kRx).isEmpty());
 }
 
 }  // namespace

@@ -8,6 +8,12 @@
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 
+namespace {
+
+constexpr int kImportStep = 1876;
+
+}  // namespace
+
 DocumentController::DocumentController(AppState& state, ChannelGrid& grid, GeneralPanel& panel,
                                        CellEditing& cellEditing, QObject* parent)
     : QObject(parent), m_state(state), m_grid(grid), m_panel(panel), m_cellEditing(cellEditing)
@@ -54,8 +60,10 @@ void DocumentController::RefreshFromImage()
 
 void DocumentController::ReplaceChannels(const MemoryImage& image)
 {
-    m_state.memoryImage = image;
-    RefreshFromImage();
+    RecordStep({kImportStep}, [&] {
+        m_state.memoryImage = image;
+        RefreshFromImage();
+    });
     RefreshTitle();
 }
 

@@ -50,8 +50,8 @@ public:
     // outside the band. Snapshot, path and title are the caller's.
     void RefreshFromImage();
     // An import: `image`, the document with its channel list replaced, becomes
-    // the document's in one change, which is then drawn; the document keeps
-    // its path and has unsaved changes.
+    // the document's as one step ("Import"), which is then drawn; the document
+    // keeps its path and has unsaved changes.
     void ReplaceChannels(const MemoryImage& image);
     // A fresh untitled document for the image's current model and band: new image
     // and grid, band limits, empty cells, snapshot, "Untitled", title.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "MemoryImage.h"
+#include "strings/TextId.h"
 
 // What a person's edit of one channel writes into channel column `column`
 // (0..127) of the image. Frequency texts are normalised ("145.12500").
@@ -23,5 +24,6 @@ struct CellWord {
     int cell;
     int textId;
 };
-inline constexpr CellWord kNewChannelWords[] = {{3, 1104}, {5, 1217}, {6, 1221}, {7, 1215},
-                                                {8, 1500}, {9, 1100}, {10, 1101}};
+inline constexpr CellWord kNewChannelWords[] = {{3, TextId::NoneChoice}, {5, TextId::Wide}, {6, TextId::Add},
+                                                {7, TextId::High},       {8, TextId::Dtmf}, {9, TextId::On},
+                                                {10, TextId::Off}};

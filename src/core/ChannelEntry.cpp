@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kNoneText = 1104;
-
 struct TypedFreq {
     bool number = false;
     bool inBand = false;
@@ -48,7 +46,8 @@ TypedFreq NormalizeTyped(std::string_view typed, const AppState& state)
 // The list entry `typed` names, or empty when it names none.
 std::string ToneEntry(std::string_view typed, std::int16_t toneListLast)
 {
-    if (TrimBlanks(typed).empty() || MatchesTextId(typed, kNoneText)) return Text(kNoneText);
+    if (TrimBlanks(typed).empty() || MatchesTextId(typed, TextId::NoneChoice))
+        return Text(TextId::NoneChoice);
     const std::vector<std::string> list = ToneList(toneListLast);
     for (std::size_t i = 1; i < list.size(); ++i)
         if (SameWord(typed, list[i])) return list[i];
@@ -70,13 +69,13 @@ TypingFault TypeChannel(AppState& state, int column, const TypedChannel& typed)
     if (decode.empty()) return TypingFault::kUnknownDecode;
     const std::string encode = ToneEntry(typed.encode, state.toneListLast);
     if (encode.empty()) return TypingFault::kUnknownEncode;
-    const bool encodeNone = encode == Text(kNoneText);
+    const bool encodeNone = encode == Text(TextId::NoneChoice);
     if (!hasTx && !encodeNone) return TypingFault::kEncodeWithoutTx;
 
     MemoryImage& image = state.memoryImage;
     StoreRxFrequency(image, column, rx.text);
     ApplyNewChannelDefaults(image, column);
-    if (decode != Text(kNoneText)) StoreTone(image, column, decode, layout::kDecodeToneOffset);
+    if (decode != Text(TextId::NoneChoice)) StoreTone(image, column, decode, layout::kDecodeToneOffset);
     if (hasTx) StoreTxFrequency(image, column, tx.text);
     if (!encodeNone) StoreTone(image, column, encode, layout::kEncodeToneOffset);
     for (int i = 0; i < static_cast<int>(typed.options.size()); ++i)

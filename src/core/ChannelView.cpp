@@ -9,14 +9,6 @@
 
 namespace {
 
-// Word cells: the text id shown when the bit is set, and when it is clear.
-constexpr int kWide = 1217, kNarrow = 1218;
-constexpr int kAdd = 1221, kDel = 1220;
-constexpr int kHigh = 1215, kLow = 1214;
-constexpr int kDtmf = 1500, kNone = 1104;
-constexpr int kOn = 1100, kOff = 1101;
-constexpr int kCarrier = 1226, kQtDqt = 1225;
-
 constexpr std::int64_t kUnitsPerMHz = 100000;
 
 bool InBand(std::int64_t units, const AppState& state)
@@ -28,9 +20,9 @@ std::string Word(bool set, int setId, int clearId) { return Text(set ? setId : c
 
 std::string BclText(const MemoryImage& image, int column)
 {
-    if (image.bit(layout::kChannelFlagsRow, column, layout::kBclCarrier)) return Text(kCarrier);
-    if (image.bit(layout::kChannelFlagsRow, column, layout::kBclQtDqt)) return Text(kQtDqt);
-    return Text(kOff);
+    if (image.bit(layout::kChannelFlagsRow, column, layout::kBclCarrier)) return Text(TextId::Carrier);
+    if (image.bit(layout::kChannelFlagsRow, column, layout::kBclQtDqt)) return Text(TextId::QtDqt);
+    return Text(TextId::Off);
 }
 
 }  // namespace
@@ -56,11 +48,12 @@ ChannelCells NormalizeAndDescribeChannel(AppState& state, int column)
         image.set(layout::kEncodeHighRow, column, layout::kEmpty);
     }
     const auto flag = [&](int row, std::uint8_t mask) { return image.bit(row, column, mask); };
-    cells.text[4] = Word(flag(layout::kChannelFlagsRow, layout::kWide), kWide, kNarrow);
-    cells.text[5] = Word(flag(layout::kChannelFlagsRow, layout::kScanAdd), kAdd, kDel);
-    cells.text[6] = Word(flag(layout::kChannelFlagsRow, layout::kHighPower), kHigh, kLow);
-    cells.text[7] = Word(flag(layout::kOptSignalRow, layout::kOptSignalDtmf), kDtmf, kNone);
-    cells.text[8] = Word(flag(layout::kPttIdRow, layout::kPttIdOn), kOn, kOff);
+    cells.text[4] = Word(flag(layout::kChannelFlagsRow, layout::kWide), TextId::Wide, TextId::Narrow);
+    cells.text[5] = Word(flag(layout::kChannelFlagsRow, layout::kScanAdd), TextId::Add, TextId::Del);
+    cells.text[6] = Word(flag(layout::kChannelFlagsRow, layout::kHighPower), TextId::High, TextId::Low);
+    cells.text[7] =
+        Word(flag(layout::kOptSignalRow, layout::kOptSignalDtmf), TextId::Dtmf, TextId::NoneChoice);
+    cells.text[8] = Word(flag(layout::kPttIdRow, layout::kPttIdOn), TextId::On, TextId::Off);
     cells.text[9] = BclText(image, column);
     return cells;
 }

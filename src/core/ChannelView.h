@@ -4,11 +4,18 @@
 #include <string>
 
 #include "AppState.h"
+#include "strings/TextId.h"
 
 // What the grid shows of one channel, in the current language. Cell order is
 // the grid's columns 1..10: RX Freq, TX Freq, Decode, Encode, W/N, Scan,
 // TX Power, Opt Signal, PTT ID, BCL.
 inline constexpr int kChannelCells = 10;
+
+// The grid's header texts (ids) in grid column order 0..10: "CH", then the
+// cells' names. Also the CSV export layout's header.
+inline constexpr std::array<int, kChannelCells + 1> kGridHeaderIds{
+    TextId::Ch,   TextId::RxFreq,  TextId::TxFreq,    TextId::Decode, TextId::Encode, TextId::WideNarrow,
+    TextId::Scan, TextId::TxPower, TextId::OptSignal, TextId::PttId,  TextId::Bcl};
 
 struct ChannelCells {
     bool present = false;  // false: all cells empty

@@ -13,18 +13,6 @@
 
 namespace {
 
-constexpr int kChannelText = 1239;
-constexpr int kEmptyText = 1850;
-constexpr int kAddressText = 1851;
-constexpr int kColumnText = 1852;
-constexpr int kVerifiedText = 1856;
-constexpr int kVerifyFailedText = 1857;
-constexpr int kEnableText = 1115, kDisableText = 1114;
-constexpr int kModelLabel = 1251, kBandLabel = 1252, kPowerLabel = 1253, kManualLabel = 1254;
-constexpr int kPttIdLabel = 1458;
-constexpr std::array<int, kChannelCells> kCellLabels{1200, 1202, 1211, 1212, 1216,
-                                                     1219, 1213, 1247, 1458, 1227};
-
 // The bits of each record row some editor shows; the rest are compared by address.
 constexpr std::array<std::uint8_t, MemoryImage::kRows> kChannelShown{
     0xFF,
@@ -82,7 +70,7 @@ std::string Substitute(std::string text, const std::vector<std::string>& values)
     return text;
 }
 
-std::string OrEmpty(const std::string& text) { return text.empty() ? Text(kEmptyText) : text; }
+std::string OrEmpty(const std::string& text) { return text.empty() ? Text(TextId::EmptyValue) : text; }
 
 std::string Hex(unsigned value, int digits)
 {
@@ -124,11 +112,11 @@ private:
         const MemoryImage& b = m_after.memoryImage;
         const std::size_t first = m_lines.size();
         const GeneralSelection was = GeneralSettingsIndexes(a), is = GeneralSettingsIndexes(b);
-        add(Text(kModelLabel), std::string(ModelTexts()[was.model]), std::string(ModelTexts()[is.model]));
-        add(Text(kBandLabel), BandText(a), BandText(b));
-        add(Text(kPowerLabel), std::to_string(was.power), std::to_string(is.power));
-        const auto manual = [](int index) { return Text(index == 0 ? kEnableText : kDisableText); };
-        add(Text(kManualLabel), manual(was.manual), manual(is.manual));
+        add(Text(TextId::Model), std::string(ModelTexts()[was.model]), std::string(ModelTexts()[is.model]));
+        add(Text(TextId::BandFrequency), BandText(a), BandText(b));
+        add(Text(TextId::PowerLevel), std::to_string(was.power), std::to_string(is.power));
+        const auto manual = [](int index) { return Text(index == 0 ? TextId::Enable : TextId::Disable); };
+        add(Text(TextId::Manual), manual(was.manual), manual(is.manual));
         m_settingsShown = m_settingsShown || m_lines.size() > first;
     }
 
@@ -141,7 +129,7 @@ private:
     void compareChannel(int column)
     {
         const ChannelCells was = cells(m_before, column), is = cells(m_after, column);
-        const std::string channel = Text(kChannelText) + " " + std::to_string(column + 1);
+        const std::string channel = Text(TextId::Ch) + " " + std::to_string(column + 1);
         const std::size_t first = m_lines.size();
         if (was.present != is.present) {
             const auto row = [](const ChannelCells& c) {
@@ -153,7 +141,7 @@ private:
             add(channel, row(was), row(is));
         } else if (was.present) {
             for (int i = 0; i < kChannelCells; ++i)
-                add(channel + " " + Text(kCellLabels[i]), was.text[i], is.text[i]);
+                add(channel + " " + Text(kGridHeaderIds[i + 1]), was.text[i], is.text[i]);
         }
         m_channelShown[column] = m_lines.size() > first;
         m_channelWhole[column] = was.present != is.present;
@@ -167,7 +155,7 @@ private:
         for (const Feature feature : kFeatures) {
             // The PTT ID check boxes' captions are only "BOT" and "EOT".
             const bool pttId = feature == Feature::PttIdBot || feature == Feature::PttIdEot;
-            add((pttId ? Text(kPttIdLabel) + " " : std::string()) + FeatureLabel(feature),
+            add((pttId ? Text(TextId::PttId) + " " : std::string()) + FeatureLabel(feature),
                 FeatureValueText(a, feature), FeatureValueText(b, feature));
         }
         m_settingsShown = m_settingsShown || m_lines.size() > first;
@@ -185,8 +173,8 @@ private:
             if (was == is || (column < layout::kMaxChannels && m_channelWhole[column])) continue;
             const bool ownerShown = column < layout::kMaxChannels ? m_channelShown[column] : m_settingsShown;
             if (ownerShown && ((was ^ is) & ~ShownBits(row, column, channelsShown)) == 0) continue;
-            m_lines.push_back(Text(kAddressText) + " " + AddressText(address) + ": " + Hex(was, 2) + " -> " +
-                              Hex(is, 2));
+            m_lines.push_back(Text(TextId::Address) + " " + AddressText(address) + ": " + Hex(was, 2) +
+                              " -> " + Hex(is, 2));
         }
     }
 
@@ -214,8 +202,8 @@ std::optional<int> FirstRadioDifference(const MemoryImage& sent, const MemoryIma
 std::string VerificationText(const MemoryImage& sent, const MemoryImage& stored)
 {
     const std::optional<int> address = FirstRadioDifference(sent, stored);
-    if (!address) return Text(kVerifiedText);
-    return Substitute(Text(kVerifyFailedText),
+    if (!address) return Text(TextId::WrittenAndVerified);
+    return Substitute(Text(TextId::VerificationFailed),
                       {AddressOwnerText(*address), AddressText(*address), Hex(sent.atAddress(*address), 2),
                        Hex(stored.atAddress(*address), 2)});
 }
@@ -223,8 +211,8 @@ std::string VerificationText(const MemoryImage& sent, const MemoryImage& stored)
 std::string AddressOwnerText(int address)
 {
     const int column = address / MemoryImage::kRows;
-    if (column < layout::kMaxChannels) return Text(kChannelText) + " " + std::to_string(column + 1);
-    return Text(kColumnText) + " " + std::to_string(column);
+    if (column < layout::kMaxChannels) return Text(TextId::Ch) + " " + std::to_string(column + 1);
+    return Text(TextId::Column) + " " + std::to_string(column);
 }
 
 std::string AddressText(int address) { return "0x" + Hex(static_cast<unsigned>(address), 3); }

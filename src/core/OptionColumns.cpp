@@ -15,12 +15,12 @@ struct OptionColumn {
 
 // BCL is the one column with three entries and two bits; it is handled apart.
 constexpr OptionColumn kColumns[] = {
-    {{1217, 1218, 0}, layout::kChannelFlagsRow, layout::kWide, 0},        // W/N
-    {{1221, 1220, 0}, layout::kChannelFlagsRow, layout::kScanAdd, 0},     // Scan
-    {{1214, 1215, 0}, layout::kChannelFlagsRow, layout::kHighPower, 1},   // TX Power
-    {{1104, 1500, 0}, layout::kOptSignalRow, layout::kOptSignalDtmf, 1},  // Opt Signal
-    {{1101, 1100, 0}, layout::kPttIdRow, layout::kPttIdOn, 1},            // PTT ID
-    {{1101, 1226, 1225}, layout::kChannelFlagsRow, 0, 0},                 // BCL
+    {{TextId::Wide, TextId::Narrow, 0}, layout::kChannelFlagsRow, layout::kWide, 0},            // W/N
+    {{TextId::Add, TextId::Del, 0}, layout::kChannelFlagsRow, layout::kScanAdd, 0},             // Scan
+    {{TextId::Low, TextId::High, 0}, layout::kChannelFlagsRow, layout::kHighPower, 1},          // TX Power
+    {{TextId::NoneChoice, TextId::Dtmf, 0}, layout::kOptSignalRow, layout::kOptSignalDtmf, 1},  // Opt Signal
+    {{TextId::Off, TextId::On, 0}, layout::kPttIdRow, layout::kPttIdOn, 1},                     // PTT ID
+    {{TextId::Off, TextId::Carrier, TextId::QtDqt}, layout::kChannelFlagsRow, 0, 0},            // BCL
 };
 
 constexpr int kBclColumn = 10;

@@ -7,13 +7,6 @@
 
 namespace {
 
-constexpr int kOffText = 1101;
-constexpr int kChineseText = 1322;
-constexpr int kEnglishText = 1321;
-
-constexpr int kEnableText = 1115;
-constexpr int kDisableText = 1114;
-
 constexpr int kChordChinese = 0;
 constexpr int kChordEnglish = 1;
 constexpr int kChordOff = 2;
@@ -112,7 +105,7 @@ void WriteOptionalFeatures(MemoryImage& image, const OptionalFeatures& features)
 
 std::vector<std::string> TimeOutTimerChoices()
 {
-    std::vector<std::string> texts{Text(kOffText)};
+    std::vector<std::string> texts{Text(TextId::Off)};
     for (const std::string& seconds : Numbers(1, 9, 30)) texts.push_back(seconds);
     return texts;
 }
@@ -121,12 +114,12 @@ std::vector<std::string> SquelchLevelChoices() { return Numbers(0, 9, 1); }
 
 std::vector<std::string> ChordLanguageChoices()
 {
-    return {Text(kChineseText), Text(kEnglishText), Text(kOffText)};
+    return {Text(TextId::Chinese), Text(TextId::English), Text(TextId::Off)};
 }
 
 std::vector<std::string> VoxGainChoices()
 {
-    std::vector<std::string> texts{Text(kOffText)};
+    std::vector<std::string> texts{Text(TextId::Off)};
     for (const std::string& level : Numbers(1, 9, 1)) texts.push_back(level);
     return texts;
 }
@@ -145,18 +138,18 @@ struct FeatureRow {
 };
 
 const FeatureRow kFeatureRows[] = {
-    {1404, TimeOutTimerChoices, &OptionalFeatures::timeOutTimer, nullptr, nullptr},
-    {1408, SquelchLevelChoices, &OptionalFeatures::squelchLevel, nullptr, nullptr},
-    {1450, ChordLanguageChoices, &OptionalFeatures::chordLanguage, nullptr, nullptr},
-    {1414, nullptr, nullptr, &OptionalFeatures::beepTone, nullptr},
-    {1415, nullptr, nullptr, &OptionalFeatures::batterySave, nullptr},
-    {1428, nullptr, nullptr, &OptionalFeatures::scrambler, nullptr},
-    {1410, VoxGainChoices, &OptionalFeatures::voxGain, nullptr, nullptr},
-    {1451, VoxDelayChoices, &OptionalFeatures::voxDelay, nullptr, nullptr},
-    {1452, nullptr, nullptr, nullptr, &OptionalFeatures::ani},
-    {1453, nullptr, nullptr, nullptr, &OptionalFeatures::name},
-    {1454, nullptr, nullptr, &OptionalFeatures::pttIdBot, nullptr},
-    {1455, nullptr, nullptr, &OptionalFeatures::pttIdEot, nullptr},
+    {TextId::TimeOutTimer, TimeOutTimerChoices, &OptionalFeatures::timeOutTimer, nullptr, nullptr},
+    {TextId::SquelchLevel, SquelchLevelChoices, &OptionalFeatures::squelchLevel, nullptr, nullptr},
+    {TextId::ChordLanguage, ChordLanguageChoices, &OptionalFeatures::chordLanguage, nullptr, nullptr},
+    {TextId::BeepTone, nullptr, nullptr, &OptionalFeatures::beepTone, nullptr},
+    {TextId::BatterySave, nullptr, nullptr, &OptionalFeatures::batterySave, nullptr},
+    {TextId::Scrambler, nullptr, nullptr, &OptionalFeatures::scrambler, nullptr},
+    {TextId::VoxGainLevel, VoxGainChoices, &OptionalFeatures::voxGain, nullptr, nullptr},
+    {TextId::VoxDelayTime, VoxDelayChoices, &OptionalFeatures::voxDelay, nullptr, nullptr},
+    {TextId::Ani, nullptr, nullptr, nullptr, &OptionalFeatures::ani},
+    {TextId::Name, nullptr, nullptr, nullptr, &OptionalFeatures::name},
+    {TextId::Bot, nullptr, nullptr, &OptionalFeatures::pttIdBot, nullptr},
+    {TextId::Eot, nullptr, nullptr, &OptionalFeatures::pttIdEot, nullptr},
 };
 static_assert(std::size(kFeatureRows) == std::size(kFeatures));
 
@@ -175,7 +168,7 @@ std::vector<std::string> FeatureChoices(Feature feature)
 std::string FeatureValueText(const OptionalFeatures& features, Feature feature)
 {
     const FeatureRow& row = RowOf(feature);
-    if (row.flag) return Text(features.*row.flag ? kEnableText : kDisableText);
+    if (row.flag) return Text(features.*row.flag ? TextId::Enable : TextId::Disable);
     if (row.text) return features.*row.text;
     const std::vector<std::string> choices = row.choices();
     const int index = features.*row.index;

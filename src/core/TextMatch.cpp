@@ -27,6 +27,5 @@ bool SameWord(std::string_view a, std::string_view b)
 
 bool MatchesTextId(std::string_view text, int id)
 {
-    constexpr int kChineseOffset = 1000;
-    return SameWord(text, TextByNumber(id)) || SameWord(text, TextByNumber(id + kChineseOffset));
+    return SameWord(text, TextIn(id, 0)) || SameWord(text, TextIn(id, 1));
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kNoneTextId = 1104;
-
 // CTCSS tones in tenths of a hertz, ascending.
 constexpr std::array<int, 50> kTones{
     670,  693,  719,  744,  770,  797,  825,  854,  885,  915,  948,  974,  1000, 1035, 1072, 1109, 1148,
@@ -79,7 +77,7 @@ std::vector<std::string> WithNone(const std::vector<std::string>& tail)
 {
     std::vector<std::string> list;
     list.reserve(tail.size() + 1);
-    list.push_back(Text(kNoneTextId));
+    list.push_back(Text(TextId::NoneChoice));
     list.insert(list.end(), tail.begin(), tail.end());
     return list;
 }
@@ -152,7 +150,7 @@ std::string ToneToText(std::uint8_t low, std::uint8_t high, std::int16_t toneLis
     const std::vector<std::string>& tail =
         toneListLast == kReducedToneListLast ? ReducedListTail() : FullListTail();
     if (!candidate.empty() && std::find(tail.begin(), tail.end(), candidate) != tail.end()) return candidate;
-    return Text(kNoneTextId);
+    return Text(TextId::NoneChoice);
 }
 
 std::string ChannelToneText(const MemoryImage& image, int column, int rowOffset, std::int16_t toneListLast)

@@ -26,19 +26,19 @@ std::string FaultText(TypingFault fault, const TypedChannel& typed)
 {
     switch (fault) {
         case TypingFault::kRxNotFrequency:
-            return TextWith(1829, {typed.rxFreq});
+            return TextWith(TextId::NotAFrequency, {typed.rxFreq});
         case TypingFault::kRxOutOfBand:
-            return TextWith(1830, {typed.rxFreq});
+            return TextWith(TextId::FrequencyOutsideBand, {typed.rxFreq});
         case TypingFault::kTxNotFrequency:
-            return TextWith(1829, {typed.txFreq});
+            return TextWith(TextId::NotAFrequency, {typed.txFreq});
         case TypingFault::kTxOutOfBand:
-            return TextWith(1830, {typed.txFreq});
+            return TextWith(TextId::FrequencyOutsideBand, {typed.txFreq});
         case TypingFault::kUnknownDecode:
-            return TextWith(1831, {typed.decode});
+            return TextWith(TextId::UnknownQtDqt, {typed.decode});
         case TypingFault::kUnknownEncode:
-            return TextWith(1831, {typed.encode});
+            return TextWith(TextId::UnknownQtDqt, {typed.encode});
         case TypingFault::kEncodeWithoutTx:
-            return Text(1836);
+            return Text(TextId::EncodeNeedsTxFreq);
         case TypingFault::kNone:
             break;
     }
@@ -69,18 +69,18 @@ ChannelImport ImportChannelsCsv(std::string_view fileBytes, const MemoryImage& d
     ChannelImport result;
     result.image = document;
     if (fileBytes.size() > kMaxChannelCsvBytes) {
-        result.error = Text(1839);
+        result.error = Text(TextId::FileLargerThan1MiB);
         return result;
     }
     const std::optional<std::vector<CsvRow>> rows = ParseCsv(fileBytes);
     if (!rows) {
-        result.error = Text(1837);
+        result.error = Text(TextId::NotACsvFile);
         return result;
     }
     AppState state = StateFor(document);
     const std::optional<RowReader> reader = ChannelRowReader(*rows, state.channelCount);
     if (!reader) {
-        result.error = Text(1838);
+        result.error = Text(TextId::NoRecognisedHeader);
         return result;
     }
 
@@ -92,8 +92,8 @@ ChannelImport ImportChannelsCsv(std::string_view fileBytes, const MemoryImage& d
         const RowReading reading = (*reader)(row);
         std::string problem = reading.problem;
         if (problem.empty() && filledBy[reading.channel] != 0) {
-            problem =
-                TextWith(1828, {std::to_string(reading.channel), std::to_string(filledBy[reading.channel])});
+            problem = TextWith(TextId::ChannelAlreadyFilled,
+                               {std::to_string(reading.channel), std::to_string(filledBy[reading.channel])});
         }
         if (problem.empty())
             problem = FaultText(TypeChannel(state, reading.channel - 1, reading.typed), reading.typed);
@@ -111,12 +111,14 @@ ChannelImport ImportChannelsCsv(std::string_view fileBytes, const MemoryImage& d
 std::string ImportReportText(const ChannelImport& import)
 {
     if (!import.error.empty()) return import.error;
-    std::string text = TextWith(1823, {std::to_string(import.imported)});
+    std::string text = TextWith(TextId::ChannelsImported, {std::to_string(import.imported)});
     if (import.skipped.empty()) return text;
-    text += "\n" + Text(1824);
+    text += "\n" + Text(TextId::SkippedRows);
     for (std::size_t i = 0; i < import.skipped.size() && i < kReportedRows; ++i)
-        text += "\n" + TextWith(1825, {std::to_string(import.skipped[i].line), import.skipped[i].reason});
+        text += "\n" + TextWith(TextId::SkippedRowLine,
+                                {std::to_string(import.skipped[i].line), import.skipped[i].reason});
     if (import.skipped.size() > kReportedRows)
-        text += "\n" + TextWith(1826, {std::to_string(import.skipped.size() - kReportedRows)});
+        text +=
+            "\n" + TextWith(TextId::MoreSkippedRows, {std::to_string(import.skipped.size() - kReportedRows)});
     return text;
 }

@@ -33,7 +33,7 @@ std::string Field(const CsvRow& row, int column)
 
 std::string ChannelProblem(std::string_view text, int channelCount)
 {
-    return TextWith(1827, {text, std::to_string(channelCount)});
+    return TextWith(TextId::ChannelNumberOutOfRange, {text, std::to_string(channelCount)});
 }
 
 // ---- The export layout: the grid's own columns and cell texts.
@@ -65,7 +65,7 @@ std::optional<RowReader> GridReader(const CsvRow& header, int channelCount)
             if (text.empty()) continue;  // the word a new channel gets
             const std::optional<int> entry = FindOptionEntry(col, text);
             if (!entry) {
-                reading.problem = TextWith(1832, {Text(kGridHeaderIds[col]), text});
+                reading.problem = TextWith(TextId::UnknownCellText, {Text(kGridHeaderIds[col]), text});
                 return reading;
             }
             reading.typed.options[col - kFirstOption] = *entry;
@@ -132,14 +132,14 @@ std::string GenericTx(const std::string& rx, const std::string& duplex, const st
     if (SameWord(duplex, "split")) return offset;
     if (SameWord(duplex, "off")) return {};
     if (duplex != "+" && duplex != "-") {
-        problem = TextWith(1835, {duplex});
+        problem = TextWith(TextId::UnsupportedDuplex, {duplex});
         return {};
     }
     const std::optional<std::int64_t> from = NanoMHz(rx);
     const std::optional<std::int64_t> by = NanoMHz(offset);
     if (!from) return rx;  // typing reports the RX frequency
     if (!by) {
-        problem = TextWith(1829, {offset});
+        problem = TextWith(TextId::NotAFrequency, {offset});
         return {};
     }
     const std::int64_t tx = duplex == "+" ? *from + *by : *from - *by;
@@ -165,13 +165,13 @@ void GenericTones(const CsvRow& row, const std::array<int, kGenericColumns>& at,
         if (code.size() < 3) code.insert(0, 3 - code.size(), '0');
         const bool polarityOk = polarity.size() == 2 && *letter(polarity[0]) && *letter(polarity[1]);
         if (!polarityOk) {
-            problem = TextWith(1831, {"D" + code + polarity});
+            problem = TextWith(TextId::UnknownQtDqt, {"D" + code + polarity});
             return;
         }
         typed.encode = "D" + code + letter(polarity[0]);
         typed.decode = "D" + code + letter(polarity[1]);
     } else {
-        problem = TextWith(1833, {mode});
+        problem = TextWith(TextId::UnsupportedToneMode, {mode});
     }
 }
 
@@ -210,7 +210,7 @@ std::optional<RowReader> GenericReader(const std::vector<CsvRow>& rows, int chan
         if (SameWord(mode, "NFM")) {
             typed.options[kWideOption] = 1;
         } else if (!SameWord(mode, "FM")) {
-            reading.problem = TextWith(1834, {mode});
+            reading.problem = TextWith(TextId::UnsupportedMode, {mode});
             return reading;
         }
         if (SameWord(Field(row, at[kSkip]), "S")) typed.options[kScanOption] = 1;

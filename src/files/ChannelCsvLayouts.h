@@ -7,11 +7,9 @@
 
 #include "CsvTable.h"
 #include "core/ChannelEntry.h"
+#include "core/ChannelView.h"
 
 // The two channel-list layouts an import recognises by their header line.
-
-// The grid's header texts (ids), in grid column order 0..10; the export layout's header.
-inline constexpr int kGridHeaderIds[] = {1239, 1200, 1202, 1211, 1212, 1216, 1219, 1213, 1247, 1458, 1227};
 
 // A data row as the channel it fills and what to type there, or why it cannot be used.
 struct RowReading {

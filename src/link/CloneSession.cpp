@@ -15,7 +15,6 @@ constexpr std::array<std::uint8_t, 2> kIdentify = {'M', 0x02};
 constexpr int kIdentifyReply = 8;
 constexpr int kReadReply = 12;
 constexpr int kReadReplyHeader = 4;
-constexpr int kPercentLabelId = 1604;
 
 // Image position of byte k of block n: even blocks hold rows 0..7, odd blocks
 // rows 8..15, of column n/2.
@@ -97,10 +96,10 @@ int CloneSession::awaitedLength() const
 
 std::string CloneSession::progressLabel() const
 {
-    if (m_progress == 0) return Text(kPercentLabelId) + ":  0%";
+    if (m_progress == 0) return Text(TextId::CompletionPercentage) + ":  0%";
     // Nearest whole percent, halves rounded up.
     const int percent = (200 * m_progress + kBlockCount) / (2 * kBlockCount);
-    return Text(kPercentLabelId) + ": " + std::to_string(percent) + "%";
+    return Text(TextId::CompletionPercentage) + ": " + std::to_string(percent) + "%";
 }
 
 bool CloneSession::isOver() const

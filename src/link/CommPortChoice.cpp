@@ -56,7 +56,7 @@ QString SelectedPortName(const AppState& state)
 
 QString CommPortCaption(int index, const QStringList& detectedDevices)
 {
-    const QString name = QText(1318) + QString::number(index + 1);
+    const QString name = QText(TextId::Com) + QString::number(index + 1);
 #ifdef Q_OS_WIN
     Q_UNUSED(detectedDevices);
     return name;

@@ -33,7 +33,8 @@ frmClone::frmClone(AppState& state, Prompter& prompter, SerialPort& port, QWidge
     setObjectName(QStringLiteral("frmClone"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
-    setWindowTitle(QText(DirectionOf(state) == CloneSession::Direction::Read ? 1633 : 1634));
+    setWindowTitle(QText(DirectionOf(state) == CloneSession::Direction::Read ? TextId::ReadFromRadioTitle
+                                                                             : TextId::WriteToRadioTitle));
 
     lblPercent = new QLabel(this);
     lblPercent->setObjectName(QStringLiteral("lblPercent"));
@@ -45,7 +46,7 @@ frmClone::frmClone(AppState& state, Prompter& prompter, SerialPort& port, QWidge
 
     auto* layout = new QVBoxLayout(this);
     if (IsDemoPortName(SelectedPortName(state))) {
-        lblDemo = new QLabel(QText(1791), this);
+        lblDemo = new QLabel(QText(TextId::DemoRadioNotice), this);
         lblDemo->setObjectName(QStringLiteral("lblDemo"));
         layout->addWidget(lblDemo);
     }
@@ -78,7 +79,7 @@ QString frmClone::phaseLabel(const QString& progress) const
 {
     if (!m_verify) return progress;
     const bool writing = m_runner->session().direction() == CloneSession::Direction::Write;
-    return QText(writing ? 1854 : 1855) + QStringLiteral(" - ") + progress;
+    return QText(writing ? TextId::Writing : TextId::Verifying) + QStringLiteral(" - ") + progress;
 }
 
 void frmClone::reject()
@@ -110,8 +111,8 @@ void frmClone::showEvent(QShowEvent* event)
 void frmClone::onCheckConnection()
 {
     const Prompter::Button answer =
-        m_prompter.message(this, QText(1607), QText(1113), Prompter::Icon::Critical,
-                           Prompter::Buttons::RetryCancel, Prompter::Button::Retry);
+        m_prompter.message(this, QText(TextId::CheckConnection), QText(TextId::Error),
+                           Prompter::Icon::Critical, Prompter::Buttons::RetryCancel, Prompter::Button::Retry);
     m_runner->answerPrompt(answer == Prompter::Button::Retry);
 }
 
@@ -135,16 +136,17 @@ void frmClone::onFinished(CloneRunner::Outcome outcome)
                 m_state.memoryImage = m_runner->session().image();
                 m_readCompleted = true;
                 if (m_readCommitted) m_readCommitted();
-                ShowNotice(m_prompter, parentWidget(), QText(1608), ProductTitle(),
+                ShowNotice(m_prompter, parentWidget(), QText(TextId::ReadingCompleted), ProductTitle(),
                            Prompter::Icon::Information);
             } else {
-                ShowNotice(m_prompter, parentWidget(), QText(1609), ProductTitle(),
+                ShowNotice(m_prompter, parentWidget(), QText(TextId::WritingCompleted), ProductTitle(),
                            Prompter::Icon::Information);
             }
             accept();
             break;
         case CloneRunner::Outcome::Refused:
-            ShowNotice(m_prompter, this, QText(1638), QText(1113), Prompter::Icon::Critical);
+            ShowNotice(m_prompter, this, QText(TextId::WrongModel), QText(TextId::Error),
+                       Prompter::Icon::Critical);
             done(QDialog::Rejected);
             break;
         case CloneRunner::Outcome::Cancelled:
@@ -164,8 +166,9 @@ void frmClone::startReadBack()
     }
     m_over = true;
     hide();
-    ShowNotice(m_prompter, parentWidget(), QText(1600) + QLatin1Char('\n') + m_port.errorText(),
-               ProductTitle(), Prompter::Icon::Critical);
+    ShowNotice(m_prompter, parentWidget(),
+               QText(TextId::CannotOpenPort) + QLatin1Char('\n') + m_port.errorText(), ProductTitle(),
+               Prompter::Icon::Critical);
     done(QDialog::Rejected);
 }
 

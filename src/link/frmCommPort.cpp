@@ -31,9 +31,9 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     : QDialog(parent), m_state(state), m_detectedDevices(detectedDevices)
 {
     setObjectName(QStringLiteral("frmCommPort"));
-    setWindowTitle(QText(1317));
+    setWindowTitle(QText(TextId::CommunicationPort));
 
-    fraPort = new QGroupBox(QText(1317), this);
+    fraPort = new QGroupBox(QText(TextId::CommunicationPort), this);
     fraPort->setObjectName(QStringLiteral("fraPort"));
     auto* grid = new QGridLayout(fraPort);
     for (int i = 0; i < CommPortChoice::kPortOptions; ++i) {
@@ -42,7 +42,7 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
         // Two columns of two: COM1 above COM2, COM3 above COM4.
         grid->addWidget(optCOM[i], i % 2, i / 2);
     }
-    optDevice = new QRadioButton(QText(1700), fraPort);
+    optDevice = new QRadioButton(QText(TextId::OtherPort), fraPort);
     optDevice->setObjectName(QStringLiteral("optDevice"));
     cboDevice = new QComboBox(fraPort);
     cboDevice->setObjectName(QStringLiteral("cboDevice"));
@@ -54,14 +54,14 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     cboDevice->setMinimumContentsLength(18);
     grid->addWidget(optDevice, 2, 0);
     grid->addWidget(cboDevice, 2, 1);
-    optDemo = new QRadioButton(QText(1790), fraPort);
+    optDemo = new QRadioButton(QText(TextId::DemoRadio), fraPort);
     optDemo->setObjectName(QStringLiteral("optDemo"));
     grid->addWidget(optDemo, 3, 0, 1, 2);
 
-    cmdOK = new QPushButton(QText(1102), this);
+    cmdOK = new QPushButton(QText(TextId::Ok), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QText(1103), this);
+    cmdCancel = new QPushButton(QText(TextId::Cancel), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* buttons = new QHBoxLayout;

@@ -122,26 +122,28 @@ QGroupBox* frmTest::buildPanel(int panel)
 
 void frmTest::applyTexts()
 {
-    Frame2->setTitle(QText(1649));
-    Frame4[0]->setTitle(QText(1207));
-    Frame4[1]->setTitle(QText(1209));
-    Frame1[0]->setTitle(QText(1639));
-    Frame1[1]->setTitle(QText(1650));
+    Frame2->setTitle(QText(TextId::SetTuningFreqFirst));
+    Frame4[0]->setTitle(QText(TextId::Receive));
+    Frame4[1]->setTitle(QText(TextId::Transmit));
+    Frame1[0]->setTitle(QText(TextId::TuningFreq));
+    Frame1[1]->setTitle(QText(TextId::TuningValue));
     for (int k : {0, 4}) {
-        Label1[k]->setText(QText(1206) + QStringLiteral("(MHz)"));
-        Label1[k + 1]->setText(QText(1223));
-        Label1[k + 2]->setText(QText(1223) + QText(1651));
-        Label1[k + 3]->setText(QText(1206) + QText(1246));
-        Option1[k]->setText(QText(1652) + QText(1223));
-        Option1[k + 1]->setText(QText(1211));
+        Label1[k]->setText(QText(TextId::Frequency) + QStringLiteral("(MHz)"));
+        Label1[k + 1]->setText(QText(TextId::Signalling));
+        Label1[k + 2]->setText(QText(TextId::Signalling) + QText(TextId::Kind));
+        Label1[k + 3]->setText(QText(TextId::Frequency) + QText(TextId::Step));
+        Option1[k]->setText(QText(TextId::Simulate) + QText(TextId::Signalling));
+        Option1[k + 1]->setText(QText(TextId::Decode));
     }
+    constexpr int kPointIds[3] = {TextId::HighFreq, TextId::MidFreq, TextId::LowFreq};
+    constexpr int kLimitIds[3] = {TextId::Min, TextId::Max, TextId::CurrentValue};
     for (int i = 0; i < 3; ++i) {
-        Option2[i]->setText(QText(1640 + i));
-        Label2[i]->setText(QText(1653 + i));
+        Option2[i]->setText(QText(kPointIds[i]));
+        Label2[i]->setText(QText(kLimitIds[i]));
     }
-    Command1[0]->setText(QText(1102));
+    Command1[0]->setText(QText(TextId::Ok));
     Command1[0]->hide();
-    Command1[1]->setText(QText(1103));
+    Command1[1]->setText(QText(TextId::Cancel));
     Command1[1]->hide();
 
     TreeTest->clear();
@@ -150,15 +152,15 @@ void frmTest::applyTexts()
         item->setData(0, Qt::UserRole, QLatin1String(key));
         return item;
     };
-    QTreeWidgetItem* tuning = node(new QTreeWidgetItem(TreeTest), "T", 1639);
-    node(new QTreeWidgetItem(tuning), "T1", 1640);
-    node(new QTreeWidgetItem(tuning), "T2", 1641);
-    node(new QTreeWidgetItem(tuning), "T3", 1642);
-    QTreeWidgetItem* project = node(new QTreeWidgetItem(TreeTest), "S", 1643);
-    node(new QTreeWidgetItem(project), "S1", 1644);
-    node(new QTreeWidgetItem(project), "S2", 1645);
-    node(new QTreeWidgetItem(project), "S3", 1646);
-    node(new QTreeWidgetItem(project), "S4", 1647);
-    node(new QTreeWidgetItem(TreeTest), "Q", 1648);
+    QTreeWidgetItem* tuning = node(new QTreeWidgetItem(TreeTest), "T", TextId::TuningFreq);
+    node(new QTreeWidgetItem(tuning), "T1", TextId::HighFreq);
+    node(new QTreeWidgetItem(tuning), "T2", TextId::MidFreq);
+    node(new QTreeWidgetItem(tuning), "T3", TextId::LowFreq);
+    QTreeWidgetItem* project = node(new QTreeWidgetItem(TreeTest), "S", TextId::TuningProject);
+    node(new QTreeWidgetItem(project), "S1", TextId::TuningTxFreq);
+    node(new QTreeWidgetItem(project), "S2", TextId::VoltageWarning);
+    node(new QTreeWidgetItem(project), "S3", TextId::TuningSquelch);
+    node(new QTreeWidgetItem(project), "S4", TextId::TuningTxPower);
+    node(new QTreeWidgetItem(TreeTest), "Q", TextId::TuningExit);
     TreeTest->expandAll();
 }

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kNotRegularText = 1712;
-constexpr int kTooLargeText = 1839;
-
 }  // namespace
 
 QString ExportChannelsCsvTo(const QString& path, const MemoryImage& image)
@@ -24,7 +21,8 @@ ChannelImport ImportChannelsCsvFrom(const QString& path, const MemoryImage& docu
     if (read.ok()) return ImportChannelsCsv(std::string_view(read.bytes.data(), read.bytes.size()), document);
     ChannelImport refused;
     refused.image = document;
-    refused.error = read.unsuitable ? Text(QFileInfo(path).isFile() ? kTooLargeText : kNotRegularText)
+    refused.error = read.unsuitable ? Text(QFileInfo(path).isFile() ? TextId::FileLargerThan1MiB
+                                                                    : TextId::NotOrdinaryFile)
                                     : read.error.toStdString();
     return refused;
 }

@@ -10,9 +10,6 @@ namespace filestore {
 
 namespace {
 
-constexpr int kNotRegularText = 1712;
-constexpr int kIncompleteText = 1713;
-
 bool ExistsButNotRegular(const QFileInfo& info) { return info.exists() && !info.isFile(); }
 
 }  // namespace
@@ -42,7 +39,7 @@ ReadResult read(const QString& path, qint64 limit)
 
 QString refusedTarget(const QString& path)
 {
-    return ExistsButNotRegular(QFileInfo(path)) ? QText(kNotRegularText) : QString();
+    return ExistsButNotRegular(QFileInfo(path)) ? QText(TextId::NotOrdinaryFile) : QString();
 }
 
 QString writeThrough(QFileDevice& file, const QByteArray& bytes)
@@ -63,7 +60,7 @@ QString writeAtomically(const QString& path, const QByteArray& bytes)
         return error;
     }
     if (!file.commit()) return file.errorString();
-    if (QFileInfo(path).size() != bytes.size()) return QText(kIncompleteText);
+    if (QFileInfo(path).size() != bytes.size()) return QText(TextId::FileIncomplete);
     return {};
 }
 

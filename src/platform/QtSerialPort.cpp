@@ -16,10 +16,6 @@ namespace {
 
 constexpr qint64 kReceiveBufferBytes = 1024;
 constexpr int kDrainMs = 250;  // 240 bytes at 9600 baud; the program never queues more
-constexpr int kInUseText = 1730;
-constexpr int kDisappearedText = 1731;
-constexpr int kNoSuchPortText = 1732;
-constexpr int kJoinGroupText = 1733;
 
 // True when this user may read and write the device, so that a refusal can
 // only mean another program holds it.
@@ -43,7 +39,7 @@ QString JoinGroupHint(const QString& device)
     if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP)) return {};
     const group* owner = ::getgrgid(info.st_gid);
     if (!owner) return {};
-    return QStringLiteral("\n") + QText(kJoinGroupText).arg(QString::fromLocal8Bit(owner->gr_name));
+    return QStringLiteral("\n") + QText(TextId::JoinDeviceGroup).arg(QString::fromLocal8Bit(owner->gr_name));
 #else
     Q_UNUSED(device);
     return {};
@@ -66,7 +62,7 @@ bool QtSerialPort::open(const QString& name)
     m_error.clear();
     m_device = SystemPortName(name);
     if (m_device.isEmpty()) {
-        m_error = name + QStringLiteral(": ") + QText(kNoSuchPortText);
+        m_error = name + QStringLiteral(": ") + QText(TextId::NoSuchPort);
         return false;
     }
     m_port.setPortName(m_device);
@@ -99,7 +95,7 @@ QString QtSerialPort::openFailure() const
     // Qt reports a device held by another program (its lock, or an exclusive
     // open) as a permission error too.
     if (m_port.error() != QSerialPort::PermissionError) return prefix + m_port.errorString();
-    if (MayOpen(m_device)) return prefix + QText(kInUseText);
+    if (MayOpen(m_device)) return prefix + QText(TextId::PortInUse);
     return prefix + m_port.errorString() + JoinGroupHint(m_device);
 }
 
@@ -139,8 +135,8 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
     if (m_opening || !m_port.isOpen() || error == QSerialPort::OpenError) return;
     // Qt's reason for a vanished device is whatever the next system call said.
     const bool disappeared = error == QSerialPort::ResourceError || !QFileInfo::exists(m_device);
-    m_error =
-        m_device + QStringLiteral(": ") + (disappeared ? QText(kDisappearedText) : m_port.errorString());
+    m_error = m_device + QStringLiteral(": ") +
+              (disappeared ? QText(TextId::PortDisappeared) : m_port.errorString());
     m_savedFlags.reset();
     m_port.close();
     Q_EMIT failed();

@@ -267,11 +267,13 @@ std::string TextWith(int id, std::initializer_list<std::string_view> args)
     return result;
 }
 
-std::string Text(int id)
+std::string TextIn(int id, std::uint8_t language)
 {
-    const auto number = static_cast<std::int16_t>(id + 1000 * g_languageIndex);
+    const auto number = static_cast<std::int16_t>(id + 1000 * language);
     return TextByNumber(number);
 }
+
+std::string Text(int id) { return TextIn(id, g_languageIndex); }
 
 const std::vector<int>& TextIds()
 {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TextId.h"
+
 // The program's numbered texts in two languages. Ids are the English numbers
 // (1000..1655 plus a few of our own); the Chinese text of id n is number n + 1000.
 // Texts are UTF-8.
@@ -32,6 +34,8 @@ private:
 
 // Text(id) with %1, %2, ... replaced by args[0], args[1], ...
 [[nodiscard]] std::string TextWith(int id, std::initializer_list<std::string_view> args);
+// The text of English id `id` in language `language` (as LanguageIndex()).
+[[nodiscard]] std::string TextIn(int id, std::uint8_t language);
 
 // The text of table number `number` (English 1xxx or Chinese 2xxx); empty if absent.
 [[nodiscard]] std::string TextByNumber(int number);

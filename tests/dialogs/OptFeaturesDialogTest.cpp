@@ -107,10 +107,10 @@ TEST_F(OptFeaturesDialog, CaptionsFollowTheLanguage)
 {
     SetLanguageIndex(1);
     open(NewDocumentFor().memoryImage);
-    EXPECT_EQ(dialog->windowTitle().toStdString(), Text(1400));
-    EXPECT_EQ(child<QGroupBox>("fraVOX")->title().toStdString(), Text(1457));
+    EXPECT_EQ(dialog->windowTitle().toStdString(), Text(TextId::OptionalFeatures));
+    EXPECT_EQ(child<QGroupBox>("fraVOX")->title().toStdString(), Text(TextId::Vox));
     EXPECT_EQ(list("cboFeatureGen_1").toStdString(), "60");
-    EXPECT_EQ(list("cboFeatureGen_3").toStdString(), Text(1322));
+    EXPECT_EQ(list("cboFeatureGen_3").toStdString(), Text(TextId::Chinese));
     EXPECT_NE(dialog->windowTitle(), QStringLiteral("Optional Features"));
 }
 

@@ -68,7 +68,7 @@ QStringList ChannelTitles(const PrintRecordingSurface& s, int page)
 {
     QStringList out;
     for (const auto& d : s.onPage(page))
-        if (d.x == X(0) && d.text.startsWith(Tr(1205) + QLatin1Char(' '))) out << d.text;
+        if (d.x == X(0) && d.text.startsWith(Tr(TextId::Channel) + QLatin1Char(' '))) out << d.text;
     return out;
 }
 
@@ -188,7 +188,7 @@ TEST(PrintLayout, OnlyChannelsInsideRangeAndChannelCountAndBand)
     EXPECT_EQ(ChannelTitles(Print(small, Choose(true, false)), 1), QStringList({"Channel 1", "Channel 8"}));
     const auto beyond = Print(small, Choose(true, false, 10, 128));
     EXPECT_TRUE(ChannelTitles(beyond, 1).isEmpty());
-    EXPECT_EQ(At(beyond, 1, 0, 9), Tr(1301));
+    EXPECT_EQ(At(beyond, 1, 0, 9), Tr(TextId::MemoryChannel));
 
     // A record the grid would erase is not printed, and printing erases nothing.
     AppState odd = Channels(2);
@@ -205,7 +205,7 @@ TEST(PrintLayout, EmptyRangeStillPrintsOnePage)
 {
     const auto p = Print(Channels(3), Choose(true, false, 4, 128));
     EXPECT_EQ(p.newPages, 0);
-    EXPECT_EQ(At(p, 1, 0, 9), Tr(1301));
+    EXPECT_EQ(At(p, 1, 0, 9), Tr(TextId::MemoryChannel));
     EXPECT_TRUE(ChannelTitles(p, 1).isEmpty());
     EXPECT_TRUE(p.find(1, "- 1 -"));
 }
@@ -217,7 +217,7 @@ TEST(PrintLayout, HeaderPositionsAndFonts)
     ASSERT_TRUE(PrintDocument(p, s, Choose(true, false)));
 
     const auto& title = p.drawn.at(0);
-    EXPECT_EQ(title.text, Tr(1307));
+    EXPECT_EQ(title.text, Tr(TextId::RadioProgrammingInformation));
     EXPECT_EQ(title.points, 16);
     EXPECT_TRUE(title.bold);
     EXPECT_EQ(title.x, 724);  // (2601 - 36 * 32) / 2 = 724.5

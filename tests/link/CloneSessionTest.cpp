@@ -378,8 +378,10 @@ TEST_P(CloneLabel, ShowsRoundedPercentOfBlocksMoved)
     EXPECT_EQ(loop.session.progressLabel(), GetParam().english);
     SetLanguageIndex(1);
     const std::string chinese = loop.session.progressLabel();
-    EXPECT_EQ(chinese.substr(0, Text(1604).size()), Text(1604));
-    EXPECT_EQ(chinese.substr(Text(1604).size()), std::string(GetParam().english).substr(21));
+    EXPECT_EQ(chinese.substr(0, Text(TextId::CompletionPercentage).size()),
+              Text(TextId::CompletionPercentage));
+    EXPECT_EQ(chinese.substr(Text(TextId::CompletionPercentage).size()),
+              std::string(GetParam().english).substr(21));
 }
 
 INSTANTIATE_TEST_SUITE_P(Percent, CloneLabel,

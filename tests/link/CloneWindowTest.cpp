@@ -233,8 +233,9 @@ TEST_F(CloneWindow, TextsFollowTheLanguage)
     SetLanguageIndex(1);
     state.transferMode = 1;
     frmClone window(state, prompter, port);
-    EXPECT_EQ(window.windowTitle(), QString::fromStdString(Text(1634)));
-    EXPECT_EQ(window.lblPercent->text(), QString::fromStdString(Text(1604) + ":  0%"));
+    EXPECT_EQ(window.windowTitle(), QString::fromStdString(Text(TextId::WriteToRadioTitle)));
+    EXPECT_EQ(window.lblPercent->text(),
+              QString::fromStdString(Text(TextId::CompletionPercentage) + ":  0%"));
     EXPECT_EQ(window.findChild<QProgressBar*>("prgPercent"), window.prgPercent);
     EXPECT_EQ(window.findChild<QLabel*>("lblPercent"), window.lblPercent);
 }

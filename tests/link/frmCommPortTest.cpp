@@ -175,14 +175,14 @@ TEST(CommPortDialog, TextsAndCaptionsInBothLanguages)
     for (std::uint8_t language : {0, 1}) {
         const LanguageGuard guard(language);
         frmCommPort dialog(state, kDevices);
-        EXPECT_EQ(dialog.windowTitle().toStdString(), Text(1317));
-        EXPECT_EQ(dialog.fraPort->title().toStdString(), Text(1317));
-        EXPECT_EQ(dialog.cmdOK->text().toStdString(), Text(1102));
-        EXPECT_EQ(dialog.cmdCancel->text().toStdString(), Text(1103));
-        EXPECT_EQ(dialog.optDemo->text().toStdString(), Text(1790));
+        EXPECT_EQ(dialog.windowTitle().toStdString(), Text(TextId::CommunicationPort));
+        EXPECT_EQ(dialog.fraPort->title().toStdString(), Text(TextId::CommunicationPort));
+        EXPECT_EQ(dialog.cmdOK->text().toStdString(), Text(TextId::Ok));
+        EXPECT_EQ(dialog.cmdCancel->text().toStdString(), Text(TextId::Cancel));
+        EXPECT_EQ(dialog.optDemo->text().toStdString(), Text(TextId::DemoRadio));
         for (int i = 0; i < 4; ++i) {
             EXPECT_TRUE(dialog.optCOM[i]->text().startsWith(
-                QString::fromStdString(Text(1318) + std::to_string(i + 1))));
+                QString::fromStdString(Text(TextId::Com) + std::to_string(i + 1))));
         }
 #ifndef Q_OS_WIN
         EXPECT_TRUE(dialog.optCOM[0]->text().contains(QStringLiteral("/dev/ttyUSB0")));

@@ -26,27 +26,29 @@ TEST_P(TuningWindowTexts, EveryTextComesFromTheCurrentLanguage)
 {
     frmTest window;
     EXPECT_EQ(S(window.windowTitle()), "Form1");
-    EXPECT_EQ(S(window.Frame2->title()), Text(1649));
-    EXPECT_EQ(S(window.Frame4[0]->title()), Text(1207));
-    EXPECT_EQ(S(window.Frame4[1]->title()), Text(1209));
-    EXPECT_EQ(S(window.Frame1[0]->title()), Text(1639));
-    EXPECT_EQ(S(window.Frame1[1]->title()), Text(1650));
+    EXPECT_EQ(S(window.Frame2->title()), Text(TextId::SetTuningFreqFirst));
+    EXPECT_EQ(S(window.Frame4[0]->title()), Text(TextId::Receive));
+    EXPECT_EQ(S(window.Frame4[1]->title()), Text(TextId::Transmit));
+    EXPECT_EQ(S(window.Frame1[0]->title()), Text(TextId::TuningFreq));
+    EXPECT_EQ(S(window.Frame1[1]->title()), Text(TextId::TuningValue));
     for (int k : {0, 4}) {
-        EXPECT_EQ(S(window.Label1[k]->text()), Text(1206) + "(MHz)");
-        EXPECT_EQ(S(window.Label1[k + 1]->text()), Text(1223));
-        EXPECT_EQ(S(window.Label1[k + 2]->text()), Text(1223) + Text(1651));
-        EXPECT_EQ(S(window.Label1[k + 3]->text()), Text(1206) + Text(1246));
-        EXPECT_EQ(S(window.Option1[k]->text()), Text(1652) + Text(1223));
-        EXPECT_EQ(S(window.Option1[k + 1]->text()), Text(1211));
+        EXPECT_EQ(S(window.Label1[k]->text()), Text(TextId::Frequency) + "(MHz)");
+        EXPECT_EQ(S(window.Label1[k + 1]->text()), Text(TextId::Signalling));
+        EXPECT_EQ(S(window.Label1[k + 2]->text()), Text(TextId::Signalling) + Text(TextId::Kind));
+        EXPECT_EQ(S(window.Label1[k + 3]->text()), Text(TextId::Frequency) + Text(TextId::Step));
+        EXPECT_EQ(S(window.Option1[k]->text()), Text(TextId::Simulate) + Text(TextId::Signalling));
+        EXPECT_EQ(S(window.Option1[k + 1]->text()), Text(TextId::Decode));
         EXPECT_EQ(S(window.Option1[k + 2]->text()), "6.25KHZ");
         EXPECT_EQ(S(window.Option1[k + 3]->text()), "5.00KHZ");
     }
+    const int points[] = {TextId::HighFreq, TextId::MidFreq, TextId::LowFreq};
+    const int limits[] = {TextId::Min, TextId::Max, TextId::CurrentValue};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(S(window.Option2[i]->text()), Text(1640 + i));
-        EXPECT_EQ(S(window.Label2[i]->text()), Text(1653 + i));
+        EXPECT_EQ(S(window.Option2[i]->text()), Text(points[i]));
+        EXPECT_EQ(S(window.Label2[i]->text()), Text(limits[i]));
     }
-    EXPECT_EQ(S(window.Command1[0]->text()), Text(1102));
-    EXPECT_EQ(S(window.Command1[1]->text()), Text(1103));
+    EXPECT_EQ(S(window.Command1[0]->text()), Text(TextId::Ok));
+    EXPECT_EQ(S(window.Command1[1]->text()), Text(TextId::Cancel));
 }
 
 TEST_P(TuningWindowTexts, TreeHoldsTheTuningItemsInOrder)
@@ -58,9 +60,16 @@ TEST_P(TuningWindowTexts, TreeHoldsTheTuningItemsInOrder)
         std::vector<std::pair<const char*, int>> children;
     };
     const std::vector<Node> expected{
-        {"T", 1639, {{"T1", 1640}, {"T2", 1641}, {"T3", 1642}}},
-        {"S", 1643, {{"S1", 1644}, {"S2", 1645}, {"S3", 1646}, {"S4", 1647}}},
-        {"Q", 1648, {}},
+        {"T",
+         TextId::TuningFreq,
+         {{"T1", TextId::HighFreq}, {"T2", TextId::MidFreq}, {"T3", TextId::LowFreq}}},
+        {"S",
+         TextId::TuningProject,
+         {{"S1", TextId::TuningTxFreq},
+          {"S2", TextId::VoltageWarning},
+          {"S3", TextId::TuningSquelch},
+          {"S4", TextId::TuningTxPower}}},
+        {"Q", TextId::TuningExit, {}},
     };
     ASSERT_EQ(window.TreeTest->topLevelItemCount(), 3);
     for (int i = 0; i < 3; ++i) {

@@ -36,6 +36,14 @@ TEST_F(StringsTest, LanguageIndexPicksTheText)
     EXPECT_EQ(Text(1229), TextByNumber(2229));
 }
 
+TEST_F(StringsTest, TextInIgnoresTheCurrentLanguage)
+{
+    SetLanguageIndex(1);
+    EXPECT_EQ(TextIn(TextId::English, 0), "English");
+    EXPECT_EQ(TextIn(TextId::Chinese, 1), "中文");
+    EXPECT_EQ(TextIn(TextId::Chinese, 2), "");
+}
+
 TEST_F(StringsTest, UnknownNumbersAreEmpty)
 {
     EXPECT_EQ(Text(999), "");

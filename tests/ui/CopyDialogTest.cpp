@@ -205,7 +205,7 @@ TEST_F(CopyDialogTest, ToneCopyOffersOnlyTheListInForce)
     open(kCopyTone);
     auto* list = child<QComboBox>("cboCode");
     EXPECT_EQ(list->count(), 39);
-    EXPECT_EQ(list->itemText(0).toStdString(), Text(1104));
+    EXPECT_EQ(list->itemText(0).toStdString(), Text(TextId::NoneChoice));
     EXPECT_FALSE(list->isEditable());
     EXPECT_EQ(list->currentIndex(), 0) << "D754I is not in the reduced list";
     list->setCurrentIndex(5);

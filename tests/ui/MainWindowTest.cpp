@@ -289,8 +289,17 @@ TEST_F(MainWindowTest, AtTheMinimumSizeEveryColumnShowsItsWidestTextWhole)
         window->findChild<QAction*>("mnuSetup_Lang")->trigger();
         window->resize(window->minimumSize());
         QTest::qWait(0);
-        const QString widest[] = {"128",       "436.12500", "436.12500", "D754N",     "D754N",    QText(1218),
-                                  QText(1221), QText(1215), QText(1500), QText(1101), QText(1226)};
+        const QString widest[] = {"128",
+                                  "436.12500",
+                                  "436.12500",
+                                  "D754N",
+                                  "D754N",
+                                  QText(TextId::Narrow),
+                                  QText(TextId::Add),
+                                  QText(TextId::High),
+                                  QText(TextId::Dtmf),
+                                  QText(TextId::Off),
+                                  QText(TextId::Carrier)};
         for (int c = 0; c < ChannelGrid::kColumns; ++c) {
             const int text = std::max(grid().fontMetrics().horizontalAdvance(widest[c]),
                                       grid().horizontalHeader()->fontMetrics().horizontalAdvance(

@@ -8,13 +8,6 @@
 #include "core/NewDocument.h"
 #include "strings/Strings.h"
 
-namespace {
-
-constexpr int kManualEnableText = 1115;
-constexpr int kManualDisableText = 1114;
-
-}  // namespace
-
 int RunDump(const CliArgs& args)
 {
     const ParsedArgs parsed = ParseCliArgs(args, {});
@@ -29,7 +22,7 @@ int RunDump(const CliArgs& args)
     ApplyBandLayout(state);
     const GeneralSelection general = GeneralSettingsIndexes(state.memoryImage);
     std::cout << ModelTexts()[general.model] << '\t' << BandText(state.memoryImage) << '\t' << general.power
-              << '\t' << Text(general.manual == 0 ? kManualEnableText : kManualDisableText) << '\n';
+              << '\t' << Text(general.manual == 0 ? TextId::Enable : TextId::Disable) << '\n';
     for (int channel = 1; channel <= state.channelCount; ++channel) {
         const ChannelCells cells = NormalizeAndDescribeChannel(state, channel - 1);
         if (!cells.present) continue;

@@ -81,7 +81,7 @@ TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Dir
     const std::unique_ptr<SerialPort> serial = PortForName(portName, ports.demoRadio, ports.pacing);
     CloneRunner runner(*serial, portName, direction, image);
     if (!runner.openPort()) {
-        result.message = Text(1600) + "\n" + serial->errorText().toStdString();
+        result.message = Text(TextId::CannotOpenPort) + "\n" + serial->errorText().toStdString();
         return result;
     }
 
@@ -115,11 +115,12 @@ TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Dir
     switch (outcome) {
         case CloneRunner::Outcome::Completed:
             result.ok = true;
-            result.message = Text(direction == CloneSession::Direction::Read ? 1608 : 1609);
+            result.message = Text(direction == CloneSession::Direction::Read ? TextId::ReadingCompleted
+                                                                             : TextId::WritingCompleted);
             result.image = runner.session().image();
             break;
         case CloneRunner::Outcome::Refused:
-            result.message = Text(1638);
+            result.message = Text(TextId::WrongModel);
             break;
         case CloneRunner::Outcome::Cancelled:
             if (result.message.empty()) result.message = std::string(kCheckConnection);

@@ -8,11 +8,6 @@ namespace {
 // Nobody can answer Retry here: the question's first sentence is the message.
 constexpr std::string_view kCheckConnection = "Check Connection.";
 
-constexpr int kCannotOpenText = 1600;
-constexpr int kRefusedText = 1638;
-constexpr int kWrittenText = 1609;
-constexpr int kWritingText = 1854, kVerifyingText = 1855;
-
 }  // namespace
 
 PortWrite::PortWrite(std::unique_ptr<SerialPort> serial, std::string port, const MemoryImage& image,
@@ -49,7 +44,7 @@ std::string PortWrite::status() const
 {
     if (m_done) return m_message;
     const bool writing = !m_runner || m_runner->session().direction() == CloneSession::Direction::Write;
-    return Text(writing ? kWritingText : kVerifyingText) + " - " + m_label;
+    return Text(writing ? TextId::Writing : TextId::Verifying) + " - " + m_label;
 }
 
 void PortWrite::startPhase(CloneSession::Direction direction)
@@ -60,7 +55,7 @@ void PortWrite::startPhase(CloneSession::Direction direction)
     m_runner = std::make_unique<CloneRunner>(*m_serial, QString::fromStdString(m_port), direction, m_image);
     m_label = m_runner->session().progressLabel();
     if (!m_runner->openPort()) {
-        finish(false, Text(kCannotOpenText) + "\n" + m_serial->errorText().toStdString());
+        finish(false, Text(TextId::CannotOpenPort) + "\n" + m_serial->errorText().toStdString());
         return;
     }
     CloneRunner* runner = m_runner.get();
@@ -90,11 +85,11 @@ void PortWrite::onFinished(CloneRunner::Outcome outcome)
             } else if (m_verify) {
                 startPhase(CloneSession::Direction::Read);
             } else {
-                finish(true, Text(kWrittenText));
+                finish(true, Text(TextId::WritingCompleted));
             }
             break;
         case CloneRunner::Outcome::Refused:
-            finish(false, Text(kRefusedText));
+            finish(false, Text(TextId::WrongModel));
             break;
         case CloneRunner::Outcome::Cancelled:
             finish(false, m_message.empty() ? std::string(kCheckConnection) : m_message);

@@ -2,11 +2,15 @@
 
 #include <iterator>
 
+#include "strings/TextId.h"
+
 namespace {
 
 constexpr HelpTopic kTopics[] = {
-    {"start.html", 1761},    {"grid.html", 1762},     {"shortcuts.html", 1763}, {"general.html", 1764},
-    {"features.html", 1765}, {"printing.html", 1766}, {"cli.html", 1767},       {"trouble.html", 1768},
+    {"start.html", TextId::HelpGettingStarted},      {"grid.html", TextId::HelpChannelGrid},
+    {"shortcuts.html", TextId::HelpShortcutKeys},    {"general.html", TextId::HelpGeneralPanel},
+    {"features.html", TextId::HelpOptionalFeatures}, {"printing.html", TextId::HelpPrinting},
+    {"cli.html", TextId::HelpCommandLine},           {"trouble.html", TextId::HelpTroubleshooting},
 };
 
 constexpr int kFirstColumnContext = 7006;

@@ -62,7 +62,7 @@ void HelpWindow::ShowCurrent() { bringToFront(); }
 
 void HelpWindow::ApplyLanguage()
 {
-    setWindowTitle(QText(1760));
+    setWindowTitle(QText(TextId::HelpTitle));
     const auto topics = HelpTopics();
     for (int row = 0; row < lstTopics->count(); ++row)
         lstTopics->item(row)->setText(QText(topics[static_cast<size_t>(row)].titleId));

@@ -79,14 +79,14 @@ private:
         const std::vector<PrintedChannel> list = channels();
         if (list.empty()) {
             printPageHeader();
-            at(0, kTitleLine, QText(1301));
+            at(0, kTitleLine, QText(TextId::MemoryChannel));
             printFooter();
             return true;
         }
         for (std::size_t first = 0; first < list.size(); first += kBlocksPerPage) {
             if (first > 0 && !m_surface.newPage()) return false;
             printPageHeader();
-            at(0, kTitleLine, QText(1301));
+            at(0, kTitleLine, QText(TextId::MemoryChannel));
             const std::size_t last = std::min(list.size(), first + kBlocksPerPage);
             for (std::size_t i = first; i < last; ++i)
                 printChannelBlock(kFirstBlockLine + kBlockLines * int(i - first), list[i]);
@@ -103,10 +103,10 @@ private:
         };
         const auto orNoValue = [](const QString& text) { return text.isEmpty() ? kNoValue : text; };
 
-        at(0, line, QText(1205) + QLatin1Char(' ') + QString::number(channel.number));
-        printDetailLine(line + 1, QText(1200), cell(1), QText(1202), orNoValue(cell(2)));
-        printDetailLine(line + 2, QText(1211), cell(3), QText(1212), orNoValue(cell(4)));
-        printDetailLine(line + 3, QText(1213), cell(7), QText(1219), cell(6));
+        at(0, line, QText(TextId::Channel) + QLatin1Char(' ') + QString::number(channel.number));
+        printDetailLine(line + 1, QText(TextId::RxFreq), cell(1), QText(TextId::TxFreq), orNoValue(cell(2)));
+        printDetailLine(line + 2, QText(TextId::Decode), cell(3), QText(TextId::Encode), orNoValue(cell(4)));
+        printDetailLine(line + 3, QText(TextId::TxPower), cell(7), QText(TextId::Scan), cell(6));
     }
 
     void printDetailLine(int line, const QString& leftLabel, const QString& leftValue,
@@ -122,7 +122,7 @@ private:
     {
         printPageHeader();
         const OptionalFeatures features = ReadOptionalFeatures(m_state.memoryImage);
-        at(0, kTitleLine, QText(1400));
+        at(0, kTitleLine, QText(TextId::OptionalFeatures));
         int line = kFirstBlockLine;
         for (const Feature feature : kFeatures) {
             at(6, line, QString::fromStdString(FeatureLabel(feature)));
@@ -137,7 +137,7 @@ private:
         const double w = m_surface.width();
         m_surface.setBold(true);
         m_surface.setFontSize(kTitlePoints);
-        const QString title = QText(1307);
+        const QString title = QText(TextId::RadioProgrammingInformation);
         m_surface.printText(Round((w - m_surface.textWidth(title)) / 2), y(0), title);
 
         m_surface.setFontSize(kHeaderPoints);
@@ -147,11 +147,11 @@ private:
                               locale.toString(m_choices.printedAt.time(), QLocale::ShortFormat);
         m_surface.printText(Round(9 * w / 10 - m_surface.textWidth(stamp)), y(2), stamp);
 
-        at(4, 4, QText(1308));
+        at(4, 4, QText(TextId::ModelType));
         at(30, 4, QStringLiteral("ZQ-915"));
-        at(4, 5, QText(1206));
+        at(4, 5, QText(TextId::Frequency));
         at(30, 5, m_choices.bandLabel);
-        at(4, 6, QText(1106));
+        at(4, 6, QText(TextId::FileName));
         at(30, 6, fitted(QString::fromStdString(m_state.documentPath), m_surface.width() - x(30)));
 
         m_surface.setBold(false);

@@ -25,10 +25,10 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    setWindowTitle(QText(1334) + QLatin1Char(' ') + ProductTitle());
+    setWindowTitle(QText(TextId::About) + QLatin1Char(' ') + ProductTitle());
     lblAbout->setText(AboutText());
     lblAbout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdOK->setText(QText(1102));
+    cmdOK->setText(QText(TextId::Ok));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::accept);
 
@@ -52,14 +52,16 @@ frmAbout::frmAbout(QWidget* parent)
 
 QString frmAbout::AboutText()
 {
-    const QString rights = QText(1327) + QLatin1Char(' ') + QString::number(kReleaseYear) + QLatin1Char(' ') +
-                           QText(1305) + QLatin1Char(' ') + QText(1328);
+    const QString rights = QText(TextId::Copyright) + QLatin1Char(' ') + QString::number(kReleaseYear) +
+                           QLatin1Char(' ') + QText(TextId::Authors) + QLatin1Char(' ') +
+                           QText(TextId::AllRightsReserved);
     const QStringList lines{
-        ProductTitle() + QLatin1Char(' ') + QText(1323),
-        QText(1324) + QLatin1Char(' ') + ProductTitle(),
+        ProductTitle() + QLatin1Char(' ') + QText(TextId::RadioProgrammingSoftware),
+        QText(TextId::For) + QLatin1Char(' ') + ProductTitle(),
         QString(),
-        QText(1325) + QLatin1Char(' ') + kVersion,
-        QText(1326) + QLatin1Char(' ') + QLocale::system().toString(kReleaseDate, QLocale::ShortFormat),
+        QText(TextId::Version) + QLatin1Char(' ') + kVersion,
+        QText(TextId::Release) + QLatin1Char(' ') +
+            QLocale::system().toString(kReleaseDate, QLocale::ShortFormat),
         QString(),
         rights,
     };

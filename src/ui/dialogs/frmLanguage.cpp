@@ -12,21 +12,21 @@
 
 frmLanguage::frmLanguage(QWidget* parent)
     : QDialog(parent),
-      lblLang(new QLabel(QText(1320), this)),
+      lblLang(new QLabel(QText(TextId::LanguageMode), this)),
       cboLang(new QComboBox(this)),
-      cmdOK(new QPushButton(QText(1102), this)),
-      cmdCancel(new QPushButton(QText(1103), this))
+      cmdOK(new QPushButton(QText(TextId::Ok), this)),
+      cmdCancel(new QPushButton(QText(TextId::Cancel), this))
 {
     setObjectName(QStringLiteral("frmLanguage"));
     lblLang->setObjectName(QStringLiteral("lblLang"));
     cboLang->setObjectName(QStringLiteral("cboLang"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    setWindowTitle(QText(1319));
+    setWindowTitle(QText(TextId::LanguageSetup));
 
     // Each language under its own name, so a wrong choice can be found again.
-    cboLang->addItems(
-        {QString::fromStdString(TextByNumber(1321)), QString::fromStdString(TextByNumber(2322))});
+    cboLang->addItems({QString::fromStdString(TextIn(TextId::English, 0)),
+                       QString::fromStdString(TextIn(TextId::Chinese, 1))});
     cboLang->setCurrentIndex(LanguageIndex());
     lblLang->setBuddy(cboLang);
     cmdOK->setDefault(true);

@@ -175,10 +175,10 @@ void frmOptFeatures::buildControls()
 
 void frmOptFeatures::applyCaptions()
 {
-    setWindowTitle(QText(1400));
-    cmdOK->setText(QText(1102));
-    cmdCancel->setText(QText(1103));
-    fraGenFunction->setTitle(QText(1456));
+    setWindowTitle(QText(TextId::OptionalFeatures));
+    cmdOK->setText(QText(TextId::Ok));
+    cmdCancel->setText(QText(TextId::Cancel));
+    fraGenFunction->setTitle(QText(TextId::GeneralFunction));
     const auto label = [](Feature feature) { return QString::fromStdString(FeatureLabel(feature)); };
     lblFeatureGen[1]->setText(label(Feature::TimeOutTimer));
     lblFeatureGen[2]->setText(label(Feature::SquelchLevel));
@@ -186,10 +186,10 @@ void frmOptFeatures::applyCaptions()
     chkFeatureGen[1]->setText(label(Feature::BeepTone));
     chkFeatureGen[2]->setText(label(Feature::BatterySave));
     chkFeatureGen[3]->setText(label(Feature::Scrambler));
-    fraVOX->setTitle(QText(1457));
+    fraVOX->setTitle(QText(TextId::Vox));
     lblFeatureVox[1]->setText(label(Feature::VoxGain));
     lblFeatureVox[2]->setText(label(Feature::VoxDelay));
-    fraPTTID->setTitle(QText(1458));
+    fraPTTID->setTitle(QText(TextId::PttId));
     lblFeaturePTTID[1]->setText(label(Feature::Ani));
     lblFeaturePTTID[2]->setText(label(Feature::Name));
     chkFeaturePTTID[1]->setText(label(Feature::PttIdBot));

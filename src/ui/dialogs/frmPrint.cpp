@@ -86,20 +86,20 @@ frmPrint::frmPrint(const AppState& state, Prompter& prompter, QWidget* parent)
       m_bandLabel(QString::fromStdString(BandText(state.memoryImage)))
 {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QText(1300));
+    setWindowTitle(QText(TextId::PrintOutList));
     buildControls();
     enableRange(false);
 }
 
 void frmPrint::buildControls()
 {
-    chkPrintItem_1 = new QCheckBox(QText(1301), this);
+    chkPrintItem_1 = new QCheckBox(QText(TextId::MemoryChannel), this);
     chkPrintItem_1->setObjectName(QStringLiteral("chkPrintItem_1"));
-    chkPrintItem_2 = new QCheckBox(QText(1400), this);
+    chkPrintItem_2 = new QCheckBox(QText(TextId::OptionalFeatures), this);
     chkPrintItem_2->setObjectName(QStringLiteral("chkPrintItem_2"));
-    lblFrom = new QLabel(QText(1335), this);
+    lblFrom = new QLabel(QText(TextId::From), this);
     lblFrom->setObjectName(QStringLiteral("lblFrom"));
-    lblTo = new QLabel(QText(1336), this);
+    lblTo = new QLabel(QText(TextId::To), this);
     lblTo->setObjectName(QStringLiteral("lblTo"));
     txtRange_0 = new QLineEdit(QStringLiteral("1"), this);
     txtRange_0->setObjectName(QStringLiteral("txtRange_0"));
@@ -118,12 +118,12 @@ void frmPrint::buildControls()
     chkPrintItem_1->installEventFilter(this);
     chkPrintItem_2->installEventFilter(this);
 
-    cmdSelectAll = Button(this, "cmdSelectAll", 1303);
-    cmdClearAll = Button(this, "cmdClearAll", 1304);
-    cmdSetup = Button(this, "cmdSetup", 1021);
-    cmdPreview = Button(this, "cmdPreview", 1309);
-    cmdCancel = Button(this, "cmdCancel", 1103);
-    cmdOK = Button(this, "cmdOK", 1102);
+    cmdSelectAll = Button(this, "cmdSelectAll", TextId::SelectAll);
+    cmdClearAll = Button(this, "cmdClearAll", TextId::ClearAll);
+    cmdSetup = Button(this, "cmdSetup", TextId::Setup);
+    cmdPreview = Button(this, "cmdPreview", TextId::PrintPreview);
+    cmdCancel = Button(this, "cmdCancel", TextId::Cancel);
+    cmdOK = Button(this, "cmdOK", TextId::Ok);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(chkPrintItem_1, 0, 0);
@@ -230,7 +230,8 @@ PrintChoices frmPrint::choices() const
 bool frmPrint::anythingSelected()
 {
     if (chkPrintItem_1->isChecked() || chkPrintItem_2->isChecked()) return true;
-    ShowNotice(m_prompter, this, QText(1306), ProductTitle(), Prompter::Icon::Information);
+    ShowNotice(m_prompter, this, QText(TextId::SelectPrintingItems), ProductTitle(),
+               Prompter::Icon::Information);
     return false;
 }
 
@@ -279,10 +280,10 @@ void frmPrint::runPrint()
 
 void frmPrint::reportFailure()
 {
-    QString text = QText(1310);
+    QString text = QText(TextId::PrintingFailed);
     if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
         text += QStringLiteral("\n") + m_printer.outputFileName();
-    ShowNotice(m_prompter, this, text, QText(1113), Prompter::Icon::Exclamation);
+    ShowNotice(m_prompter, this, text, QText(TextId::Error), Prompter::Icon::Exclamation);
 }
 
 void ShowPrintDialog(AppState& state, Prompter& prompter, QWidget* parent)

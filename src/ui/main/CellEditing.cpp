@@ -74,7 +74,7 @@ CellEditing::CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid,
     cboFeature_0->setObjectName(QStringLiteral("cboFeature_0"));
     cboFeature_1->setObjectName(QStringLiteral("cboFeature_1"));
     cboFeature_0->setMaxVisibleItems(16);
-    cboFeature_1->addItems({QText(1214), QText(1215)});
+    cboFeature_1->addItems({QText(TextId::Low), QText(TextId::High)});
     for (QWidget* editor : {static_cast<QWidget*>(txtMemChannel), static_cast<QWidget*>(cboFeature_0),
                             static_cast<QWidget*>(cboFeature_1)}) {
         editor->hide();
@@ -131,7 +131,7 @@ QComboBox* CellEditing::toneEditor()
 
 void CellEditing::ApplyLanguage()
 {
-    if (cboFeature_0->count() > 0) cboFeature_0->setItemText(0, QText(1104));
+    if (cboFeature_0->count() > 0) cboFeature_0->setItemText(0, QText(TextId::NoneChoice));
 }
 
 void CellEditing::BeginCellEdit()
@@ -332,7 +332,7 @@ void CellEditing::storeFrequency(int n, int col, const QString& typed)
         NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
     if (normal.outOfRange)
         ShowNotice(m_prompter, &m_dialogParent,
-                   QText(1229) + QLatin1Char('\n') +
+                   QText(TextId::FrequencyOutOfRange) + QLatin1Char('\n') +
                        QString::fromStdString(
                            OutOfRangeDetail(m_state.bandLowerMHz, m_state.bandUpperMHz, normal.text)),
                    ProductTitle(), Prompter::Icon::Exclamation);
@@ -359,7 +359,7 @@ void CellEditing::storeTxFrequency(int n, const QString& text)
 {
     StoreTxFrequency(m_state.memoryImage, n - 1, text.toStdString());
     if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
-        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(1104));
+        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(TextId::NoneChoice));
 }
 
 void CellEditing::dropDownChosen(QComboBox* editor, int index)

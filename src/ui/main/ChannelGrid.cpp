@@ -15,8 +15,7 @@ namespace {
 // The header words a fresh layout shows until the language is applied.
 const QStringList kLayoutHeaders{"CH",   "RX Freq",  "TX Freq",    "Decode", "Encode", "W/N",
                                  "Scan", "TX Power", "Opt Signal", "PTT ID", "BCL"};
-constexpr int kHeaderIds[ChannelGrid::kColumns] = {1239, 1200, 1202, 1211, 1212, 1216,
-                                                   1219, 1213, 1247, 1458, 1227};
+static_assert(kGridHeaderIds.size() == ChannelGrid::kColumns);
 
 // One unit for the number column, two for each data column.
 constexpr int kWidthUnits = 21;
@@ -28,9 +27,17 @@ struct ColumnContents {
     int wordIds[3];
 };
 constexpr ColumnContents kContents[ChannelGrid::kColumns] = {
-    {"000", {}},        {"000.00000", {}},  {"000.00000", {}},       {"D000N", {1104}},
-    {"D000N", {1104}},  {"", {1217, 1218}}, {"", {1221, 1220}},      {"", {1214, 1215}},
-    {"", {1104, 1500}}, {"", {1101, 1100}}, {"", {1101, 1226, 1225}}};
+    {"000", {}},
+    {"000.00000", {}},
+    {"000.00000", {}},
+    {"D000N", {TextId::NoneChoice}},
+    {"D000N", {TextId::NoneChoice}},
+    {"", {TextId::Wide, TextId::Narrow}},
+    {"", {TextId::Add, TextId::Del}},
+    {"", {TextId::Low, TextId::High}},
+    {"", {TextId::NoneChoice, TextId::Dtmf}},
+    {"", {TextId::Off, TextId::On}},
+    {"", {TextId::Off, TextId::Carrier, TextId::QtDqt}}};
 
 }  // namespace
 
@@ -105,12 +112,12 @@ void ChannelGrid::RenderChannelRow(int n)
         item(n - 1, c)->setText(cells.present ? QString::fromStdString(cells.text[c - 1]) : QString());
 }
 
-int ChannelGrid::headerTextId(int col) { return kHeaderIds[col]; }
+int ChannelGrid::headerTextId(int col) { return kGridHeaderIds[col]; }
 
 void ChannelGrid::ApplyLanguage()
 {
     QStringList texts;
-    for (int id : kHeaderIds) texts << QText(id);
+    for (int id : kGridHeaderIds) texts << QText(id);
     setHorizontalHeaderLabels(texts);
     applyColumnWidths();
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int kCsvFilter = 1822;
-constexpr int kCannotSave = 1710;
-constexpr int kCannotOpen = 1711;
 const QString kProposedName = QStringLiteral("channels.csv");
 
 }  // namespace
@@ -25,27 +22,27 @@ ChannelListCommands::ChannelListCommands(DocumentController& document, Prompter&
 void ChannelListCommands::Export()
 {
     m_document.EndCellEdit();
-    const QString path = m_prompter.saveFileName(&m_window, QText(kCsvFilter), kProposedName);
+    const QString path = m_prompter.saveFileName(&m_window, QText(TextId::CsvFileFilter), kProposedName);
     if (path.isEmpty()) return;
     const QString error = ExportChannelsCsvTo(path, m_document.state().memoryImage);
     if (!error.isEmpty()) {
         ShowNotice(m_prompter, &m_window,
-                   QText(kCannotSave).arg(QDir::toNativeSeparators(path)) + '\n' + error, ProductTitle(),
-                   Prompter::Icon::Exclamation);
+                   QText(TextId::CannotSaveFile).arg(QDir::toNativeSeparators(path)) + '\n' + error,
+                   ProductTitle(), Prompter::Icon::Exclamation);
     }
 }
 
 void ChannelListCommands::Import()
 {
     m_document.EndCellEdit();
-    const QString path = m_prompter.openFileName(&m_window, QText(kCsvFilter), QString());
+    const QString path = m_prompter.openFileName(&m_window, QText(TextId::CsvFileFilter), QString());
     if (path.isEmpty()) return;
     const ChannelImport result = ImportChannelsCsvFrom(path, m_document.state().memoryImage);
     const QString report = QString::fromStdString(ImportReportText(result));
     if (!result.error.empty()) {
         ShowNotice(m_prompter, &m_window,
-                   QText(kCannotOpen).arg(QDir::toNativeSeparators(path)) + '\n' + report, ProductTitle(),
-                   Prompter::Icon::Exclamation);
+                   QText(TextId::CannotOpenFile).arg(QDir::toNativeSeparators(path)) + '\n' + report,
+                   ProductTitle(), Prompter::Icon::Exclamation);
         return;
     }
     m_document.ReplaceChannels(result.image);

@@ -76,22 +76,22 @@ bool ChannelShortcuts::handle(int key, Qt::KeyboardModifiers modifiers)
 
     switch (*command) {
         case Command::CopyChannel:
-            m_document.RecordStep({1235}, [this] { runCopy(kCopyChannel); });
+            m_document.RecordStep({TextId::ChannelCopy}, [this] { runCopy(kCopyChannel); });
             break;
         case Command::CopyFrequency:
-            m_document.RecordStep({1236}, [this] { runCopy(kCopyFrequency); });
+            m_document.RecordStep({TextId::FrequencyCopy}, [this] { runCopy(kCopyFrequency); });
             break;
         case Command::CopyTone:
-            m_document.RecordStep({1237}, [this] { runCopy(kCopyTone); });
+            m_document.RecordStep({TextId::QtDqtCopy}, [this] { runCopy(kCopyTone); });
             break;
         case Command::Insert:
-            m_document.RecordStep({1877}, [this] {
+            m_document.RecordStep({TextId::InsertChannel}, [this] {
                 InsertEmptyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
                 renderFromCurrentRow();
             });
             break;
         case Command::Delete:
-            m_document.RecordStep({1878}, [this] {
+            m_document.RecordStep({TextId::DeleteChannel}, [this] {
                 DeleteChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
                 renderFromCurrentRow();
             });

@@ -26,14 +26,14 @@ void DialogCommands::OptionalFeatures()
 {
     m_document.EndCellEdit();
     frmOptFeatures dialog(m_document.state().memoryImage, &m_dialogParent);
-    m_document.RecordStep({1400}, [&] { m_prompter.exec(dialog); });
+    m_document.RecordStep({TextId::OptionalFeatures}, [&] { m_prompter.exec(dialog); });
 }
 
 void DialogCommands::MemoryMap()
 {
     m_document.EndCellEdit();
     frmMemoryMap dialog(m_document.state().memoryImage, &m_dialogParent);
-    m_document.RecordStep({1879}, [&] {
+    m_document.RecordStep({TextId::MemoryMap}, [&] {
         if (m_prompter.exec(dialog) == QDialog::Accepted) m_document.RefreshFromImage();
     });
 }

@@ -54,9 +54,9 @@ DocumentCommands::DocumentCommands(DocumentController& document, Prompter& promp
 void DocumentCommands::New()
 {
     m_document.EndCellEdit();
-    const Prompter::Button answer =
-        m_prompter.message(&m_window, QText(1107), QText(1108), Prompter::Icon::Exclamation,
-                           Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
+    const Prompter::Button answer = m_prompter.message(&m_window, QText(TextId::AllDataCleared),
+                                                       QText(TextId::Warning), Prompter::Icon::Exclamation,
+                                                       Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
     if (answer != Prompter::Button::Ok) return;
     m_document.StartUntitledDocument();
 }
@@ -68,8 +68,8 @@ void DocumentCommands::Open()
     // Until a file has been opened or saved here, the likeliest file to want is a backup of a read.
     const QString backupFolder = backups::folder();
     const bool inBackups = m_seenPath.isEmpty() && QFileInfo(backupFolder).isDir();
-    const QString path =
-        m_prompter.openFileName(&m_window, QText(1109), inBackups ? backupFolder : QString());
+    const QString path = m_prompter.openFileName(&m_window, QText(TextId::DataFileFilter),
+                                                 inBackups ? backupFolder : QString());
     if (path.isEmpty()) return;
     load(path);
 }
@@ -88,9 +88,9 @@ bool DocumentCommands::SaveAs() { return saveAs() == SaveOutcome::Saved; }
 bool DocumentCommands::settleUnsavedChanges()
 {
     if (!IsModified(m_state)) return true;
-    const Prompter::Button answer =
-        m_prompter.message(&m_window, QText(1110), ProductTitle(), Prompter::Icon::Exclamation,
-                           Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
+    const Prompter::Button answer = m_prompter.message(&m_window, QText(TextId::FileModifiedSaveNow),
+                                                       ProductTitle(), Prompter::Icon::Exclamation,
+                                                       Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
     if (answer == Prompter::Button::Cancel) return false;
     // A cancelled Save As dialog goes on: the user can still cancel the next
     // step. A save that failed stops, or the work would be thrown away.
@@ -108,11 +108,12 @@ DocumentCommands::SaveOutcome DocumentCommands::saveAs()
     m_document.EndCellEdit();
     const QString proposed =
         m_state.documentPath == kUntitled ? kProposedName : QString::fromStdString(m_state.documentPath);
-    const QString chosen = m_prompter.saveFileName(&m_window, QText(1109), proposed);
+    const QString chosen = m_prompter.saveFileName(&m_window, QText(TextId::DataFileFilter), proposed);
     if (chosen.isEmpty()) return SaveOutcome::Cancelled;
     // Without the suffix the Open dialog's filter would never show the file again.
     const QString path = filestore::withSuffix(chosen, kDataSuffix);
-    if (path != chosen && QFileInfo::exists(path) && !ConfirmOverwrite(m_prompter, &m_window, 1715, path))
+    if (path != chosen && QFileInfo::exists(path) &&
+        !ConfirmOverwrite(m_prompter, &m_window, TextId::FileExistsReplace, path))
         return SaveOutcome::Failed;
     return saveTo(path);
 }
@@ -121,7 +122,8 @@ bool DocumentCommands::overwriteAllowed(const QString& path)
 {
     if (path != m_seenPath) return true;
     const filestore::Stamp now = filestore::stampOf(path);
-    return now.size < 0 || now == m_seenStamp || ConfirmOverwrite(m_prompter, &m_window, 1714, path);
+    return now.size < 0 || now == m_seenStamp ||
+           ConfirmOverwrite(m_prompter, &m_window, TextId::FileChangedElsewhere, path);
 }
 
 DocumentCommands::SaveOutcome DocumentCommands::saveTo(const QString& path)
@@ -129,7 +131,8 @@ DocumentCommands::SaveOutcome DocumentCommands::saveTo(const QString& path)
     if (!overwriteAllowed(path)) return SaveOutcome::Failed;
     const QString error = SaveDataFileTo(path, m_state.memoryImage);
     if (!error.isEmpty()) {
-        ShowNotice(m_prompter, &m_window, QText(1710).arg(QDir::toNativeSeparators(path)) + '\n' + error,
+        ShowNotice(m_prompter, &m_window,
+                   QText(TextId::CannotSaveFile).arg(QDir::toNativeSeparators(path)) + '\n' + error,
                    ProductTitle(), Prompter::Icon::Exclamation);
         return SaveOutcome::Failed;
     }
@@ -150,11 +153,13 @@ void DocumentCommands::load(const QString& path)
     const LoadedDataFile loaded = LoadDataFileFrom(path);
     if (!loaded.image) {
         if (loaded.error.isEmpty()) {
-            ShowNotice(m_prompter, &m_window, QText(1112), QText(1113), Prompter::Icon::Critical);
-        } else {
-            ShowNotice(m_prompter, &m_window,
-                       QText(1711).arg(QDir::toNativeSeparators(path)) + '\n' + loaded.error, QText(1113),
+            ShowNotice(m_prompter, &m_window, QText(TextId::IncorrectFileType), QText(TextId::Error),
                        Prompter::Icon::Critical);
+        } else {
+            ShowNotice(
+                m_prompter, &m_window,
+                QText(TextId::CannotOpenFile).arg(QDir::toNativeSeparators(path)) + '\n' + loaded.error,
+                QText(TextId::Error), Prompter::Icon::Critical);
         }
         return;
     }

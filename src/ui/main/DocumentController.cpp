@@ -7,12 +7,7 @@
 #include "core/BandTable.h"
 #include "core/Layout.h"
 #include "core/NewDocument.h"
-
-namespace {
-
-constexpr int kImportStep = 1876;
-
-}  // namespace
+#include "strings/TextId.h"
 
 DocumentController::DocumentController(AppState& state, ChannelGrid& grid, GeneralPanel& panel,
                                        CellEditing& cellEditing, QObject* parent)
@@ -60,7 +55,7 @@ void DocumentController::RefreshFromImage()
 
 void DocumentController::ReplaceChannels(const MemoryImage& image)
 {
-    RecordStep({kImportStep}, [&] {
+    RecordStep({TextId::Import}, [&] {
         m_state.memoryImage = image;
         RefreshFromImage();
     });

@@ -12,5 +12,5 @@ std::string BuildTitle(const std::string& documentPath)
     const std::size_t separator = documentPath.find_last_of("\\/");
     const std::string fileName =
         separator == std::string::npos ? documentPath : documentPath.substr(separator + 1);
-    return Text(1035) + " [" + Text(1106) + ": " + fileName + "]";
+    return Text(TextId::SoftwareTitle) + " [" + Text(TextId::FileName) + ": " + fileName + "]";
 }

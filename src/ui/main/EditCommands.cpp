@@ -19,13 +19,15 @@ void EditCommands::refresh()
 {
     const EditHistory& history = m_document.history();
     m_undo.setEnabled(history.canUndo());
-    m_undo.setText(history.canUndo() ? QText(1873).arg(StepText(history.undoName())) : QText(1871));
+    m_undo.setText(history.canUndo() ? QText(TextId::UndoStep).arg(StepText(history.undoName()))
+                                     : QText(TextId::Undo));
     m_redo.setEnabled(history.canRedo());
-    m_redo.setText(history.canRedo() ? QText(1874).arg(StepText(history.redoName())) : QText(1872));
+    m_redo.setText(history.canRedo() ? QText(TextId::RedoStep).arg(StepText(history.redoName()))
+                                     : QText(TextId::Redo));
 }
 
 QString StepText(const StepName& name)
 {
     if (name.channel == 0) return QText(name.textId);
-    return QText(1875).arg(QString::number(name.channel), QText(name.textId));
+    return QText(TextId::ChannelStep).arg(QString::number(name.channel), QText(name.textId));
 }

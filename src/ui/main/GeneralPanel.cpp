@@ -19,7 +19,7 @@ QComboBox* MakeList(const char* name, QWidget* parent)
     return list;
 }
 
-constexpr int kLabelIds[4] = {1251, 1252, 1253, 1254};
+constexpr int kLabelIds[4] = {TextId::Model, TextId::BandFrequency, TextId::PowerLevel, TextId::Manual};
 constexpr int kNewDocumentPower = 9;
 constexpr int kManualEnable = 0;
 
@@ -38,7 +38,7 @@ GeneralPanel::GeneralPanel(QWidget* parent)
     for (const Band& band : Bands())
         cboGenFreq->addItem(QString::fromUtf8(band.text.data(), band.text.size()));
     for (int level = 0; level <= 9; ++level) cboGenPower->addItem(QString::number(level));
-    cboGenManual->addItems({QText(1115), QText(1114)});
+    cboGenManual->addItems({QText(TextId::Enable), QText(TextId::Disable)});
 
     auto* row = new QHBoxLayout(this);
     row->setSpacing(8);
@@ -85,10 +85,10 @@ void GeneralPanel::SelectForNewDocument(const MemoryImage& image)
 
 void GeneralPanel::ApplyLanguage()
 {
-    setTitle(QText(1250));
+    setTitle(QText(TextId::General));
     for (std::size_t i = 0; i < lblGeneral.size(); ++i) lblGeneral[i]->setText(QText(kLabelIds[i]));
-    cboGenManual->setItemText(0, QText(1115));
-    cboGenManual->setItemText(1, QText(1114));
+    cboGenManual->setItemText(0, QText(TextId::Enable));
+    cboGenManual->setItemText(1, QText(TextId::Disable));
 }
 
 bool GeneralPanel::eventFilter(QObject* watched, QEvent* event)

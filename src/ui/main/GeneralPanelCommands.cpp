@@ -24,21 +24,23 @@ GeneralPanelCommands::GeneralPanelCommands(DocumentController& document, Prompte
 void GeneralPanelCommands::modelChosen(int index)
 {
     MemoryImage& image = m_document.state().memoryImage;
-    m_document.RecordStep(
-        {1251}, [&] { image.set(layout::kModelRow, layout::kRadioColumn, ModelCodeForIndex(index)); });
+    m_document.RecordStep({TextId::Model}, [&] {
+        image.set(layout::kModelRow, layout::kRadioColumn, ModelCodeForIndex(index));
+    });
 }
 
 void GeneralPanelCommands::powerChosen(int index)
 {
     MemoryImage& image = m_document.state().memoryImage;
-    m_document.RecordStep(
-        {1253}, [&] { image.set(layout::kPowerLevelRow, layout::kSettingsColumn, PowerForIndex(index)); });
+    m_document.RecordStep({TextId::PowerLevel}, [&] {
+        image.set(layout::kPowerLevelRow, layout::kSettingsColumn, PowerForIndex(index));
+    });
 }
 
 void GeneralPanelCommands::manualChosen(int index)
 {
     MemoryImage& image = m_document.state().memoryImage;
-    m_document.RecordStep({1254}, [&] {
+    m_document.RecordStep({TextId::Manual}, [&] {
         image.setBit(layout::kGeneralFlagsRow, layout::kSettingsColumn, layout::kManualEnable,
                      ManualEnabledForIndex(index));
     });
@@ -54,9 +56,9 @@ void GeneralPanelCommands::bandChosen(int index)
     // An open frequency edit counts as a change to be asked about.
     m_document.EndCellEdit();
     if (IsModified(state)) {
-        const Prompter::Button answer =
-            m_prompter.message(&m_dialogParent, QText(1107), QText(1108), Prompter::Icon::Exclamation,
-                               Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
+        const Prompter::Button answer = m_prompter.message(
+            &m_dialogParent, QText(TextId::AllDataCleared), QText(TextId::Warning),
+            Prompter::Icon::Exclamation, Prompter::Buttons::OkCancel, Prompter::Button::Cancel);
         if (answer != Prompter::Button::Ok) {
             GeneralPanel& panel = m_document.generalPanel();
             GeneralSelection shown = panel.selection();

@@ -24,13 +24,13 @@ struct ToolButton {
 };
 
 constexpr ToolButton kToolButtons[] = {
-    {"New", Command::New, 1027, "document-new", QStyle::SP_FileIcon, false},
-    {"Open", Command::Open, 1028, "document-open", QStyle::SP_DialogOpenButton, false},
-    {"Save", Command::Save, 1029, "document-save", QStyle::SP_DialogSaveButton, false},
-    {"Print", Command::Print, 1030, "document-print", QStyle::SP_FileDialogContentsView, false},
-    {"Read", Command::Read, 1031, "document-import", QStyle::SP_ArrowDown, true},
-    {"Write", Command::Write, 1032, "document-export", QStyle::SP_ArrowUp, false},
-    {"About", Command::About, 1026, "help-about", QStyle::SP_MessageBoxInformation, true},
+    {"New", Command::New, TextId::NewTool, "document-new", QStyle::SP_FileIcon, false},
+    {"Open", Command::Open, TextId::OpenTool, "document-open", QStyle::SP_DialogOpenButton, false},
+    {"Save", Command::Save, TextId::SaveTool, "document-save", QStyle::SP_DialogSaveButton, false},
+    {"Print", Command::Print, TextId::PrintTool, "document-print", QStyle::SP_FileDialogContentsView, false},
+    {"Read", Command::Read, TextId::ReadTool, "document-import", QStyle::SP_ArrowDown, true},
+    {"Write", Command::Write, TextId::WriteTool, "document-export", QStyle::SP_ArrowUp, false},
+    {"About", Command::About, TextId::AboutMenu, "help-about", QStyle::SP_MessageBoxInformation, true},
 };
 
 // The theme's icon, else the style's. The style's is built only when needed:
@@ -58,43 +58,44 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QTo
         return menu;
     };
 
-    QMenu* file = addMenu("mnuFile", 1000);
-    addEntry(file, "mnuFile_New", 1001, Command::New, QKeySequence::New);
-    addEntry(file, "mnuFile_Open", 1002, Command::Open, QKeySequence::Open);
-    addEntry(file, "mnuFile_Save", 1003, Command::Save, QKeySequence::Save);
-    QAction* saveAs = addEntry(file, "mnuFile_SaveAs", 1004, Command::SaveAs, QKeySequence::SaveAs);
+    QMenu* file = addMenu("mnuFile", TextId::File);
+    addEntry(file, "mnuFile_New", TextId::New, Command::New, QKeySequence::New);
+    addEntry(file, "mnuFile_Open", TextId::Open, Command::Open, QKeySequence::Open);
+    addEntry(file, "mnuFile_Save", TextId::Save, Command::Save, QKeySequence::Save);
+    QAction* saveAs = addEntry(file, "mnuFile_SaveAs", TextId::SaveAs, Command::SaveAs, QKeySequence::SaveAs);
     // Some desktops bind no Save As key: then the one most others use.
     if (saveAs->shortcuts().isEmpty()) saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    addEntry(file, "mnuFile_ExportChannels", 1820, Command::ExportChannels);
-    addEntry(file, "mnuFile_ImportChannels", 1821, Command::ImportChannels);
+    addEntry(file, "mnuFile_ExportChannels", TextId::ExportChannels, Command::ExportChannels);
+    addEntry(file, "mnuFile_ImportChannels", TextId::ImportChannels, Command::ImportChannels);
     addSeparator(file, "mnuFile_Bar1");
-    addEntry(file, "mnuFile_Print", 1005, Command::Print, QKeySequence::Print);
+    addEntry(file, "mnuFile_Print", TextId::Print, Command::Print, QKeySequence::Print);
     addSeparator(file, "mnuFile_Bar2");
-    addEntry(file, "mnuFile_Exit", 1006, Command::Exit);
+    addEntry(file, "mnuFile_Exit", TextId::Exit, Command::Exit);
 
-    QMenu* edit = addMenu("mnuEdit", 1870);
+    QMenu* edit = addMenu("mnuEdit", TextId::Edit);
     addEntry(edit, "mnuEdit_Undo", 0, Command::Undo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     addEntry(edit, "mnuEdit_Redo", 0, Command::Redo)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
-    QMenu* program = addMenu("mnuProgram", 1015);
-    addEntry(program, "mnuProgram_Read", 1016, Command::Read);
+    QMenu* program = addMenu("mnuProgram", TextId::Program);
+    addEntry(program, "mnuProgram_Read", TextId::ReadFromRadio, Command::Read);
     addSeparator(program, "mnuProgram_Bar1");
-    addEntry(program, "mnuProgram_Write", 1017, Command::Write);
-    addEntry(program, "mnuProgram_Verify", 1853, Command::VerifyAfterWrite)->setCheckable(true);
+    addEntry(program, "mnuProgram_Write", TextId::WriteToRadio, Command::Write);
+    addEntry(program, "mnuProgram_Verify", TextId::VerifyAfterWrite, Command::VerifyAfterWrite)
+        ->setCheckable(true);
     addSeparator(program, "mnuProgram_Bar2");
-    addEntry(program, "mnuProgram_Test", 1631, Command::Test);
+    addEntry(program, "mnuProgram_Test", TextId::Tuning, Command::Test);
     addSeparator(program, "mnuProgram_Bar3");
-    addEntry(program, "mnuProgram_OptFeatures", 1010, Command::OptionalFeatures);
+    addEntry(program, "mnuProgram_OptFeatures", TextId::OptionalFeaturesMenu, Command::OptionalFeatures);
 
-    QMenu* setup = addMenu("mnuSetup", 1021);
-    addEntry(setup, "mnuSetup_CommPort", 1022, Command::CommPort);
-    addEntry(setup, "mnuSetup_Lang", 1023, Command::Language);
+    QMenu* setup = addMenu("mnuSetup", TextId::Setup);
+    addEntry(setup, "mnuSetup_CommPort", TextId::CommunicationPortMenu, Command::CommPort);
+    addEntry(setup, "mnuSetup_Lang", TextId::LanguageSetupMenu, Command::Language);
 
-    QMenu* help = addMenu("mnuHelp", 1024);
-    addEntry(help, "mnuHelp_Topics", 1025, Command::HelpTopics);
+    QMenu* help = addMenu("mnuHelp", TextId::Help);
+    addEntry(help, "mnuHelp_Topics", TextId::HelpTopics, Command::HelpTopics);
     addSeparator(help, "mnuHelp_Bar1");
-    addEntry(help, "mnuHelp_About", 1026, Command::About);
+    addEntry(help, "mnuHelp_About", TextId::AboutMenu, Command::About);
 
     tlbActions->setObjectName(QStringLiteral("tlbActions"));
     tlbActions->setMovable(false);

@@ -22,8 +22,6 @@ namespace {
 
 enum TransferMode : std::uint8_t { kRead = 0, kWrite = 1, kTest = 2 };
 
-constexpr int kBackupFailed = 1840;
-
 }  // namespace
 
 RadioCommands::RadioCommands(DocumentController& document, DocumentCommands& documentCommands,
@@ -42,7 +40,8 @@ RadioCommands::RadioCommands(DocumentController& document, DocumentCommands& doc
 void RadioCommands::Read()
 {
     m_document.EndCellEdit();
-    if (!probePort() || !m_documentCommands.settleUnsavedChanges() || !confirm(1601)) return;
+    if (!probePort() || !m_documentCommands.settleUnsavedChanges() || !confirm(TextId::ReadDataFromRadio))
+        return;
     m_state.transferMode = kRead;
     const bool completed = transfer();
     m_document.FocusGrid();
@@ -58,7 +57,7 @@ void RadioCommands::Read()
 void RadioCommands::Write()
 {
     m_document.EndCellEdit();
-    if (!probePort() || !confirm(1603)) return;
+    if (!probePort() || !confirm(TextId::WriteDataToRadio)) return;
     m_state.transferMode = kWrite;
     transfer();
 }
@@ -100,15 +99,15 @@ bool RadioCommands::probePort()
 
 bool RadioCommands::confirm(int firstLineId)
 {
-    const QString text = QText(firstLineId) + QStringLiteral("\r\n") + QText(1602);
+    const QString text = QText(firstLineId) + QStringLiteral("\r\n") + QText(TextId::ContinueQuestion);
     return m_prompter.message(&m_window, text, ProductTitle(), Prompter::Icon::Question,
                               Prompter::Buttons::OkCancel, Prompter::Button::Ok) == Prompter::Button::Ok;
 }
 
 void RadioCommands::reportPortFailure(const SerialPort& port)
 {
-    ShowNotice(m_prompter, &m_window, QText(1600) + QLatin1Char('\n') + port.errorText(), ProductTitle(),
-               Prompter::Icon::Critical);
+    ShowNotice(m_prompter, &m_window, QText(TextId::CannotOpenPort) + QLatin1Char('\n') + port.errorText(),
+               ProductTitle(), Prompter::Icon::Critical);
 }
 
 bool RadioCommands::transfer()
@@ -119,7 +118,8 @@ bool RadioCommands::transfer()
         // The copy is of the radio's bytes, before showing them normalises any.
         const QString error = backups::save(m_state.memoryImage);
         if (!error.isEmpty())
-            Q_EMIT statusMessage(QString::fromStdString(TextWith(kBackupFailed, {error.toStdString()})));
+            Q_EMIT statusMessage(
+                QString::fromStdString(TextWith(TextId::BackupFailed, {error.toStdString()})));
         m_document.RefreshFromImage();
     });
     if (!window.openPort()) {

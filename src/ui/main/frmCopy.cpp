@@ -26,7 +26,9 @@ struct ModeTexts {
     int destinationLabel;
 };
 
-constexpr ModeTexts kModeTexts[] = {{1235, 1205, 1205}, {1236, 1207, 1209}, {1237, 1211, 1212}};
+constexpr ModeTexts kModeTexts[] = {{TextId::ChannelCopy, TextId::Channel, TextId::Channel},
+                                    {TextId::FrequencyCopy, TextId::Receive, TextId::Transmit},
+                                    {TextId::QtDqtCopy, TextId::Decode, TextId::Encode}};
 
 // Longest destination text that can still be typed into, by mode.
 constexpr int kMaxChannelDigits = 3;
@@ -63,7 +65,7 @@ void frmCopy::buildControls(const Source& source)
     lbl1 = named<QLabel>(this, "lbl1");
     lbl1->setText(QText(texts.sourceLabel));
     lbl2 = named<QLabel>(this, "lbl2");
-    lbl2->setText(QText(1230));
+    lbl2->setText(QText(TextId::LowercaseTo));
     lbl3 = named<QLabel>(this, "lbl3");
     lbl3->setText(QText(texts.destinationLabel));
     lblSource = named<QLabel>(this, "lblSource");
@@ -102,9 +104,9 @@ void frmCopy::buildControls(const Source& source)
     }
 
     cmdOK = named<QPushButton>(this, "cmdOK");
-    cmdOK->setText(QText(1102));
+    cmdOK->setText(QText(TextId::Ok));
     cmdCancel = named<QPushButton>(this, "cmdCancel");
-    cmdCancel->setText(QText(1103));
+    cmdCancel->setText(QText(TextId::Cancel));
     for (QPushButton* button : {cmdOK, cmdCancel}) button->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmCopy::okClicked);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -153,7 +155,8 @@ void frmCopy::copyChannel()
     if (copied)
         m_renderChannelRow(*destination);
     else
-        ShowNotice(m_prompter, this, QText(1238), ProductTitle(), Prompter::Icon::Exclamation);
+        ShowNotice(m_prompter, this, QText(TextId::ChannelOutOfRange), ProductTitle(),
+                   Prompter::Icon::Exclamation);
     txtDest->setText(lblSource->text());
     txtDest->selectAll();
 }
@@ -171,7 +174,7 @@ void frmCopy::enterAction()
                     NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
                 if (normalized.outOfRange)
                     ShowNotice(m_prompter, this,
-                               QText(1229) + QLatin1Char('\n') +
+                               QText(TextId::FrequencyOutOfRange) + QLatin1Char('\n') +
                                    QString::fromStdString(OutOfRangeDetail(
                                        m_state.bandLowerMHz, m_state.bandUpperMHz, normalized.text)),
                                ProductTitle(), Prompter::Icon::Exclamation);

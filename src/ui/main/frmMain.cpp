@@ -147,7 +147,7 @@ void frmMain::relabel()
 {
     ApplyQtTranslations(LanguageIndex());
     m_menus->ApplyLanguage();
-    fraMemChannel->setTitle(QText(1301));
+    fraMemChannel->setTitle(QText(TextId::MemoryChannel));
     // No narrower than the grid with every column's text whole, in this language.
     setMinimumSize(QSize(880, 480).expandedTo(minimumSizeHint()));
 }
@@ -156,9 +156,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     m_document->EndCellEdit();
     if (IsModified(m_state)) {
-        const Prompter::Button answer =
-            m_prompter.message(this, QText(1111), ProductTitle(), Prompter::Icon::Exclamation,
-                               Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
+        const Prompter::Button answer = m_prompter.message(
+            this, QText(TextId::FileNotSavedSaveNow), ProductTitle(), Prompter::Icon::Exclamation,
+            Prompter::Buttons::YesNoCancel, Prompter::Button::Yes);
         // A save that did not happen (its dialog cancelled, the write failed)
         // must not end the program with the work unsaved.
         if (answer == Prompter::Button::Cancel ||

@@ -14,23 +14,16 @@
 namespace {
 
 // The bits of each record row some editor shows; the rest are compared by address.
+// Rows 0..11 hold frequencies and tones, every bit shown; rows 12..14 the
+// option flags the grid edits; row 15 nothing.
+// clang-format off
 constexpr std::array<std::uint8_t, MemoryImage::kRows> kChannelShown{
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
-    0xFF,
+    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
     layout::kOptSignalDtmf,
     layout::kBclCarrier | layout::kBclQtDqt | layout::kScanAdd | layout::kWide | layout::kHighPower,
     layout::kPttIdOn,
     0};
+// clang-format on
 
 std::uint8_t ShownBits(int row, int column, int channelsShown)
 {

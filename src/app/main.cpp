@@ -19,6 +19,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     backups::SetApplicationNames();
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZQ_DESKTOP_FILE_NAME));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zq915.svg")));
 
     AppState state;

@@ -44,6 +44,9 @@ installed=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 
 exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$prefix/$desktop")
 [ -x "$prefix/bin/$exec_program" ] || fail "Exec names '$exec_program', not an installed program"
+# Docks on X11 match a window to its entry by the class Qt gives it: the program's name.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$prefix/$desktop")
+[ "$wm_class" = "$exec_program" ] || fail "StartupWMClass '$wm_class' is not the program's window class '$exec_program'"
 icon=$(sed -n 's/^Icon=//p' "$prefix/$desktop")
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon '$icon' is not installed"
 

@@ -10,11 +10,28 @@ install(PROGRAMS $<TARGET_FILE:radio-sim> DESTINATION ${CMAKE_INSTALL_BINDIR} RE
 
 set(pkg ${PROJECT_SOURCE_DIR}/packaging)
 install(FILES ${pkg}/${ZQ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Docks and task bars match the window to its menu entry by this name.
+target_compile_definitions(zq915 PRIVATE ZQ_DESKTOP_FILE_NAME="${ZQ_APP_ID}")
 install(FILES ${pkg}/zq915-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zq915.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/src/app/zq915.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 configure_file(${pkg}/${ZQ_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${ZQ_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${ZQ_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${pkg}/man/zq915-cli.1 ${pkg}/man/zq915-radio-sim.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+configure_file(${pkg}/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Manual pages compressed as Debian installs them (-n: no name or time inside,
+# so every build writes the same bytes).
+set(man_gz)
+foreach(page zq915 zq915-cli zq915-radio-sim)
+  set(gz ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E copy ${pkg}/man/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1
+    COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/man/${page}.1
+    DEPENDS ${pkg}/man/${page}.1 VERBATIM)
+  list(APPEND man_gz ${gz})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${man_gz})
+install(FILES ${man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zq915)

@@ -6,19 +6,20 @@
 #include <QTimer>
 
 #include "core/AppState.h"
-#include "link/DemoSerialPort.h"
 #include "link/frmClone.h"
 #include "platform/Backups.h"
 #include "platform/InterruptWatcher.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtPrompter.h"
 #include "ui/main/DocumentCommands.h"
+#include "ui/main/RadioCommands.h"
 #include "ui/main/frmMain.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     backups::SetApplicationNames();
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZQ_DESKTOP_FILE_NAME));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zq915.svg")));
 
     AppState state;
@@ -31,7 +32,7 @@ int main(int argc, char** argv)
     }
     // "--demo" starts with the built-in demo radio chosen as the port.
     QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.removeAll(QStringLiteral("--demo")) > 0) state.commPortDevice = kDemoPortName;
+    if (arguments.removeAll(QStringLiteral("--demo")) > 0) window.radioCommands().UseDemoRadio();
     window.show();
     // SIGINT or SIGTERM: a transfer under way tells the radio End first, so it
     // is not left in programming mode.

@@ -23,6 +23,12 @@ void EditHistory::Undo(MemoryImage& image)
     m_redo.push_back(std::move(step));
 }
 
+void EditHistory::Forget(MemoryImage& image)
+{
+    image = std::move(m_undo.back().image);
+    m_undo.pop_back();
+}
+
 void EditHistory::Redo(MemoryImage& image)
 {
     Step step = std::move(m_redo.back());

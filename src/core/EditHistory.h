@@ -37,6 +37,9 @@ public:
     void Undo(MemoryImage& image);
     // Puts the last undone step back (only when canRedo).
     void Redo(MemoryImage& image);
+    // Puts the image back as before the last step and forgets the step, with
+    // nothing to redo (only when canUndo): for an edit the user abandoned.
+    void Forget(MemoryImage& image);
 
 private:
     struct Step {

@@ -2,6 +2,13 @@
 
 #include "DemoSerialPort.h"
 #include "platform/QtText.h"
+#include "platform/SerialPorts.h"
+
+namespace {
+
+const QString kNoDevice = QStringLiteral("\u2013");
+
+}  // namespace
 
 CommPortChoice CurrentCommPortChoice(const AppState& state)
 {
@@ -18,6 +25,16 @@ CommPortChoice CurrentCommPortChoice(const AppState& state)
     return choice;
 }
 
+QStringList ComDevices(const AppState& state, const QStringList& detectedDevices)
+{
+    QStringList devices = detectedDevices;
+    const CommPortChoice current = CurrentCommPortChoice(state);
+    if (current.option >= CommPortChoice::kPortOptions || state.commPortShownDevice.empty()) return devices;
+    while (devices.size() <= current.option) devices << QString();
+    devices[current.option] = QString::fromStdString(state.commPortShownDevice);
+    return devices;
+}
+
 bool IsCommPortChoiceValid(const CommPortChoice& choice)
 {
     if (choice.option == CommPortChoice::kDeviceOption) return !choice.device.trimmed().isEmpty();
@@ -25,7 +42,7 @@ bool IsCommPortChoiceValid(const CommPortChoice& choice)
     return choice.option >= 0 && choice.option < CommPortChoice::kPortOptions;
 }
 
-bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice, const QStringList& detectedDevices)
+bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice, const QStringList& comDevices)
 {
     if (!IsCommPortChoiceValid(choice)) return false;
     state.commPortShownDevice.clear();
@@ -38,10 +55,9 @@ bool ApplyCommPortChoice(AppState& state, const CommPortChoice& choice, const QS
         state.commPortDevice.clear();
 #ifndef Q_OS_WIN
         // Adapters plugged in or out later must not shift COMn to another device.
-        if (choice.option < detectedDevices.size())
-            state.commPortShownDevice = detectedDevices.at(choice.option).toStdString();
+        state.commPortShownDevice = comDevices.value(choice.option).toStdString();
 #else
-        Q_UNUSED(detectedDevices);
+        Q_UNUSED(comDevices);
 #endif
     }
     return true;
@@ -54,15 +70,29 @@ QString SelectedPortName(const AppState& state)
     return QStringLiteral("COM%1").arg(state.commPortNumber);
 }
 
-QString CommPortCaption(int index, const QStringList& detectedDevices)
+QString PortInForceText(const AppState& state)
+{
+    const CommPortChoice choice = CurrentCommPortChoice(state);
+    if (choice.option == CommPortChoice::kDemoOption) return QText(TextId::DemoRadioShort);
+    if (choice.option == CommPortChoice::kDeviceOption) return choice.device;
+    const QString name = QText(TextId::Com) + QString::number(choice.option + 1);
+#ifdef Q_OS_WIN
+    return name;
+#else
+    QString device = QString::fromStdString(state.commPortShownDevice);
+    if (device.isEmpty()) device = SystemPortName(QStringLiteral("COM%1").arg(choice.option + 1));
+    return name + QStringLiteral(" (") + (device.isEmpty() ? kNoDevice : device) + QLatin1Char(')');
+#endif
+}
+
+QString CommPortCaption(int index, const QStringList& comDevices)
 {
     const QString name = QText(TextId::Com) + QString::number(index + 1);
 #ifdef Q_OS_WIN
-    Q_UNUSED(detectedDevices);
+    Q_UNUSED(comDevices);
     return name;
 #else
-    const QString device =
-        index < detectedDevices.size() ? detectedDevices.at(index) : QStringLiteral("\u2013");
-    return name + QStringLiteral("  (") + device + QLatin1Char(')');
+    const QString device = comDevices.value(index);
+    return name + QStringLiteral("  (") + (device.isEmpty() ? kNoDevice : device) + QLatin1Char(')');
 #endif
 }

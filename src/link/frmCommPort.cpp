@@ -17,18 +17,21 @@ void frmCommPort::showDeviceDetails(const QHash<QString, QString>& detailsByDevi
 #ifdef Q_OS_WIN
         const QString device = QStringLiteral("COM%1").arg(i + 1);
 #else
-        const QString device = m_detectedDevices.value(i);
+        const QString device = m_comDevices.value(i);
 #endif
         const QString details = detailsByDevice.value(device);
         if (!details.isEmpty())
-            optCOM[i]->setText(CommPortCaption(i, m_detectedDevices) + QLatin1Char('\n') + details);
+            optCOM[i]->setText(CommPortCaption(i, m_comDevices) + QLatin1Char('\n') + details);
     }
     for (int i = 0; i < cboDevice->count(); ++i)
         cboDevice->setItemData(i, detailsByDevice.value(cboDevice->itemText(i)), Qt::ToolTipRole);
 }
 
 frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent)
-    : QDialog(parent), m_state(state), m_detectedDevices(detectedDevices)
+    : QDialog(parent),
+      m_state(state),
+      m_comDevices(ComDevices(state, detectedDevices)),
+      m_openedWith(CurrentCommPortChoice(state))
 {
     setObjectName(QStringLiteral("frmCommPort"));
     setWindowTitle(QText(TextId::CommunicationPort));
@@ -37,7 +40,7 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     fraPort->setObjectName(QStringLiteral("fraPort"));
     auto* grid = new QGridLayout(fraPort);
     for (int i = 0; i < CommPortChoice::kPortOptions; ++i) {
-        optCOM[i] = new QRadioButton(CommPortCaption(i, detectedDevices), fraPort);
+        optCOM[i] = new QRadioButton(CommPortCaption(i, m_comDevices), fraPort);
         optCOM[i]->setObjectName(QStringLiteral("optCOM_%1").arg(i));
         // Two columns of two: COM1 above COM2, COM3 above COM4.
         grid->addWidget(optCOM[i], i % 2, i / 2);
@@ -72,23 +75,28 @@ frmCommPort::frmCommPort(AppState& state, const QStringList& detectedDevices, QW
     top->addWidget(fraPort);
     top->addLayout(buttons);
 
-    const CommPortChoice current = CurrentCommPortChoice(state);
-    if (current.option == CommPortChoice::kDemoOption) {
+    // The box holds a device path only for the device choice. Its current item is
+    // the path's own entry or none, so nothing that touches the items (their
+    // details) can rewrite the path shown.
+    const CommPortChoice& current = m_openedWith;
+    const bool deviceChosen = current.option == CommPortChoice::kDeviceOption;
+    cboDevice->setCurrentIndex(deviceChosen ? cboDevice->findText(current.device) : -1);
+    cboDevice->setEditText(deviceChosen ? current.device : QString());
+    if (current.option == CommPortChoice::kDemoOption)
         optDemo->setChecked(true);
-        cboDevice->setEditText(QString());
-    } else if (current.option == CommPortChoice::kDeviceOption) {
+    else if (deviceChosen)
         optDevice->setChecked(true);
-        cboDevice->setEditText(current.device);
-    } else {
+    else
         optCOM[current.option]->setChecked(true);
-        cboDevice->setEditText(QString());
-    }
 
-    // Typing or picking a path means the device choice.
-    connect(cboDevice, &QComboBox::editTextChanged, this, [this] {
+    // Only the user typing or picking a path means the device choice.
+    const auto deviceTouched = [this] {
         optDevice->setChecked(true);
         updateOkButton();
-    });
+    };
+    connect(cboDevice->lineEdit(), &QLineEdit::textEdited, this, deviceTouched);
+    connect(cboDevice, &QComboBox::activated, this, deviceTouched);
+    connect(cboDevice, &QComboBox::editTextChanged, this, [this] { updateOkButton(); });
     connect(optDevice, &QRadioButton::toggled, this, [this] { updateOkButton(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { acceptChoice(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
@@ -113,5 +121,11 @@ void frmCommPort::updateOkButton() { cmdOK->setEnabled(IsCommPortChoiceValid(sel
 
 void frmCommPort::acceptChoice()
 {
-    if (ApplyCommPortChoice(m_state, selectedChoice(), m_detectedDevices)) accept();
+    const CommPortChoice choice = selectedChoice();
+    // The choice shown at opening stays exactly as it was: a COMn keeps the
+    // device it was chosen with even where the devices present have changed.
+    const bool unchanged =
+        choice.option == m_openedWith.option &&
+        (choice.option != CommPortChoice::kDeviceOption || choice.device.trimmed() == m_openedWith.device);
+    if (unchanged || ApplyCommPortChoice(m_state, choice, m_comDevices)) accept();
 }

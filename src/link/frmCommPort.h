@@ -20,7 +20,9 @@ class frmCommPort final : public QDialog {
 
 public:
     // `detectedDevices`: the serial devices present, in COMn order (what COM1,
-    // COM2, ... open off Windows); also offered in the device path list.
+    // COM2, ... open off Windows, except the COMn in force, which keeps the
+    // device it was chosen with); also offered in the device path list. Opens
+    // showing the choice in force; OK without a change leaves it untouched.
     frmCommPort(AppState& state, const QStringList& detectedDevices, QWidget* parent = nullptr);
 
     // What the system says of each device (description and maker), keyed by
@@ -41,5 +43,6 @@ private:
     void acceptChoice();
 
     AppState& m_state;
-    QStringList m_detectedDevices;
+    QStringList m_comDevices;     // what COM1..COM4 stand for, see ComDevices
+    CommPortChoice m_openedWith;  // the choice in force when the dialog opened
 };

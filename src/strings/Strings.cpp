@@ -161,6 +161,7 @@ constexpr Entry kTable[] = {
     {1654, "Max", "最大"},
     {1655, "Current Value", "当前值"},
     {1700, "Other port:", "其他端口："},
+    {1701, "Demo radio", "演示电台"},
     {1710, "Cannot save %1.", "无法保存 %1。"},
     {1711, "Cannot open %1.", "无法打开 %1。"},
     {1712, "It is not an ordinary file (a folder, device or pipe).",

@@ -245,5 +245,8 @@ enum : int {
     InsertChannel = 1877,
     DeleteChannel = 1878,
     MemoryMap = 1879,
+
+    // Our own: the port in force, in the status bar
+    DemoRadioShort = 1701,
 };
 }  // namespace TextId

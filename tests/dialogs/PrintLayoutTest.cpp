@@ -20,7 +20,9 @@ namespace {
 constexpr int kW = 2600;
 constexpr int kH = 2400;
 int X(int column) { return 260 + 18 * column; }
-int Y(int line) { return 120 + 36 * line; }
+int Y(double line) { return int(120 + 36 * line); }  // whole units for the lines used here
+// Line i (0..3) of channel block k (0..8): the blocks are 5.75 lines apart from line 11.
+double BlockLine(int k, int i) { return 11 + 5.75 * k + i; }
 
 QString Tr(int id) { return QString::fromStdString(Text(id)); }
 
@@ -57,7 +59,7 @@ PrintChoices Choose(bool channels, bool features, int first = 1, int last = 128)
     return c;
 }
 
-QString At(const PrintRecordingSurface& s, int page, int column, int line)
+QString At(const PrintRecordingSurface& s, int page, int column, double line)
 {
     for (const auto& d : s.drawn)
         if (d.page == page && d.x == X(column) && d.y == Y(line)) return d.text;
@@ -112,8 +114,8 @@ TEST(PrintLayout, ChannelsInUseFillBlocksFromLineEleven)
     EXPECT_EQ(p.ends, 1);
     EXPECT_EQ(At(p, 1, 0, 9), "Memory Channel");
     EXPECT_EQ(At(p, 1, 0, 11), "Channel 1");
-    EXPECT_EQ(At(p, 1, 0, 17), "Channel 2");
-    EXPECT_EQ(At(p, 1, 0, 23), "Channel 5");
+    EXPECT_EQ(At(p, 1, 0, BlockLine(1, 0)), "Channel 2");
+    EXPECT_EQ(At(p, 1, 0, BlockLine(2, 0)), "Channel 5");
     EXPECT_EQ(ChannelTitles(p, 1).size(), 3);
     const auto* footer = p.find(1, "- 1 -");
     ASSERT_TRUE(footer);
@@ -137,7 +139,7 @@ TEST(PrintLayout, BlockLinesCarryTheGridTexts)
         {"TX Power", "High", "Scan", "Add"},
     };
     for (int i = 0; i < 6; ++i) {
-        const int line = 12 + i + (i >= 3 ? 3 : 0);
+        const double line = BlockLine(i / 3, 1 + i % 3);
         const QStringList got = {At(p, 1, 6, line), At(p, 1, 35, line), At(p, 1, 70, line),
                                  At(p, 1, 105, line)};
         EXPECT_EQ(got, expected[i]) << "line " << line;
@@ -197,7 +199,7 @@ TEST(PrintLayout, OnlyChannelsInsideRangeAndChannelCountAndBand)
     const MemoryImage before = odd.memoryImage;
     const auto p = Print(odd, Choose(true, false));
     EXPECT_EQ(ChannelTitles(p, 1), QStringList({"Channel 1", "Channel 2", "Channel 4"}));
-    EXPECT_EQ(At(p, 1, 105, 24), "---------");
+    EXPECT_EQ(At(p, 1, 105, BlockLine(2, 1)), "---------");
     EXPECT_EQ(odd.memoryImage, before);
 }
 
@@ -247,19 +249,51 @@ TEST(PrintLayout, HeaderPositionsAndFonts)
     EXPECT_EQ(footer.y, 2371);  // 2401 - 30 units of a 10 pt line
 }
 
-TEST(PrintLayout, FooterOfAFullPageIsItsLowestTextAndOverlapsNone)
+// Pages of the test surface, of A4 and of Letter (at 3 units per point, text as
+// high as its size), in both languages, with full channel pages and the features
+// page: no two texts' boxes meet, and the page number has a line of its own below
+// all of them.
+struct PageCase {
+    const char* name;
+    int width, height;
+    std::uint8_t language;
+};
+class PrintOverlap : public testing::TestWithParam<PageCase> {};
+TEST_P(PrintOverlap, NoTextMeetsAnotherAndThePageNumberStandsBelowAll)
 {
-    const auto page = Print(Channels(9), Choose(true, false)).onPage(1);
-    const auto& footer = page.back();
-    ASSERT_EQ(footer.text, "- 1 -");
-    const QRect box(footer.x, footer.y, footer.width, footer.height);
-    EXPECT_TRUE(QRect(0, 0, kW, kH).contains(box));
-    for (std::size_t i = 0; i + 1 < page.size(); ++i) {
-        const auto& d = page[i];
-        EXPECT_FALSE(box.intersects(QRect(d.x, d.y, d.width, d.height))) << d.text.toStdString();
-        EXPECT_GT(footer.y, d.y) << d.text.toStdString();
+    const PageCase& c = GetParam();
+    const LanguageGuard language(c.language);
+    AppState s = Channels(128);
+    s.documentPath = std::string(200, 'n');
+    PrintRecordingSurface p(c.width, c.height);
+    ASSERT_TRUE(PrintDocument(p, s, Choose(true, true)));
+    for (int page = 1; page <= p.newPages + 1; ++page) {
+        const auto drawn = p.onPage(page);
+        ASSERT_FALSE(drawn.empty());
+        const auto& footer = drawn.back();
+        ASSERT_EQ(footer.text, QStringLiteral("- %1 -").arg(page));
+        EXPECT_TRUE(
+            QRect(0, 0, c.width, c.height).contains(QRect(footer.x, footer.y, footer.width, footer.height)));
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const auto& a = drawn[i];
+            const QRect boxA(a.x, a.y, a.width, a.height);
+            if (&a != &footer) {
+                EXPECT_LE(a.y + a.height, footer.y) << "page " << page << ": " << a.text.toStdString();
+            }
+            for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+                const auto& b = drawn[j];
+                EXPECT_FALSE(boxA.intersects(QRect(b.x, b.y, b.width, b.height)))
+                    << "page " << page << ": " << a.text.toStdString() << " / " << b.text.toStdString();
+            }
+        }
     }
 }
+INSTANTIATE_TEST_SUITE_P(Pages, PrintOverlap,
+                         testing::Values(PageCase{"TestSurface", kW, kH, 0},
+                                         PageCase{"A4", 595 * 3, 842 * 3, 0},
+                                         PageCase{"LetterChinese", 612 * 3, 792 * 3, 1},
+                                         PageCase{"A4Chinese", 595 * 3, 842 * 3, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintLayout, LongFileNameIsShortenedToThePage)
 {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -81,14 +83,15 @@ TEST(CommPortDialog, TypedDevicePathIsTakenAndBlankPathIsRefused)
     state.commPortNumber = 4;
     frmCommPort dialog(state, kDevices);
 
-    dialog.cboDevice->setEditText(QStringLiteral("   "));
+    QTest::keyClicks(dialog.cboDevice->lineEdit(), QStringLiteral("   "));
     EXPECT_TRUE(dialog.optDevice->isChecked());
     EXPECT_FALSE(dialog.cmdOK->isEnabled());
 
     dialog.optCOM[0]->click();
     EXPECT_TRUE(dialog.cmdOK->isEnabled());
 
-    dialog.cboDevice->setEditText(QStringLiteral(" /dev/pts/7 "));
+    dialog.cboDevice->clearEditText();
+    QTest::keyClicks(dialog.cboDevice->lineEdit(), QStringLiteral(" /dev/pts/7 "));
     ASSERT_TRUE(dialog.cmdOK->isEnabled());
     dialog.cmdOK->click();
     EXPECT_EQ(state.commPortDevice, "/dev/pts/7");
@@ -100,7 +103,9 @@ TEST(CommPortDialog, PickingADetectedDeviceFromTheList)
     AppState state;
     frmCommPort dialog(state, kDevices);
     ASSERT_EQ(dialog.cboDevice->count(), 2);
-    dialog.cboDevice->setCurrentIndex(1);
+    QTest::keyClick(dialog.cboDevice, Qt::Key_Down);
+    QTest::keyClick(dialog.cboDevice, Qt::Key_Down);
+    EXPECT_TRUE(dialog.optDevice->isChecked());
     dialog.cmdOK->click();
     EXPECT_EQ(state.commPortDevice, "/dev/ttyS0");
 }
@@ -120,7 +125,7 @@ TEST(CommPortDialog, DemoRadioChosenOrTypedIsShownAsTheDemoChoice)
         frmCommPort dialog(state, kDevices);
         EXPECT_TRUE(dialog.optDemo->isChecked());
         EXPECT_TRUE(dialog.cboDevice->currentText().isEmpty());
-        dialog.cboDevice->setEditText(QStringLiteral(" Demo "));
+        QTest::keyClicks(dialog.cboDevice->lineEdit(), QStringLiteral(" Demo "));
         EXPECT_FALSE(dialog.optDemo->isChecked());
         dialog.cmdOK->click();
     }
@@ -153,9 +158,12 @@ TEST(CommPortDialog, ComNumberKeepsTheDeviceItShowed)
     EXPECT_EQ(SelectedPortName(state), "/dev/ttyS0");
 #endif
     frmCommPort again(state, {QStringLiteral("/dev/ttyACM0")});
-    again.optCOM[1]->click();  // shows a dash now: found when the port is opened
+#ifndef Q_OS_WIN
+    EXPECT_TRUE(again.optCOM[1]->text().contains(QStringLiteral("/dev/ttyS0")));  // still the one in force
+#endif
+    again.optCOM[2]->click();  // shows a dash now: found when the port is opened
     again.cmdOK->click();
-    EXPECT_EQ(SelectedPortName(state), "COM2");
+    EXPECT_EQ(SelectedPortName(state), "COM3");
 }
 
 TEST(CommPortDialog, InvalidChoiceChangesNothing)
@@ -207,3 +215,72 @@ TEST(CommPortDialog, DeviceDetailsShowBesideTheirDevice)
               QStringLiteral("USB serial cable - Maker"));
     EXPECT_EQ(dialog.cboDevice->itemText(0), QStringLiteral("/dev/ttyUSB0"));
 }
+
+namespace {
+
+// What the system says of every detected device, as the Setup menu hands it over.
+const QHash<QString, QString> kDetails{{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("USB serial - Maker")},
+                                       {QStringLiteral("/dev/ttyS0"), QStringLiteral("16550A UART")}};
+
+struct ChoiceInForce {
+    const char* name;
+    std::uint8_t port;
+    std::string device;
+    std::string shownDevice;
+    int checkedOption;    // 0..3 optCOM, 4 optDevice, 5 optDemo
+    const char* boxText;  // the device path box
+};
+
+class CommPortReopening : public ::testing::TestWithParam<std::tuple<ChoiceInForce, std::uint8_t>> {};
+
+TEST_P(CommPortReopening, ShowsTheChoiceInForceAndOkKeepsIt)
+{
+    const auto& [choice, language] = GetParam();
+    const LanguageGuard guard(language);
+    AppState state;
+    state.commPortNumber = choice.port;
+    state.commPortDevice = choice.device;
+    state.commPortShownDevice = choice.shownDevice;
+    const AppState before = state;
+
+    frmCommPort dialog(state, kDevices);
+    dialog.showDeviceDetails(kDetails);
+    dialog.show();
+    QApplication::processEvents();
+
+    const std::array<QRadioButton*, 6> options{dialog.optCOM[0], dialog.optCOM[1], dialog.optCOM[2],
+                                               dialog.optCOM[3], dialog.optDevice, dialog.optDemo};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(options[i]->isChecked(), i == choice.checkedOption) << i;
+    EXPECT_EQ(dialog.cboDevice->currentText().toStdString(), choice.boxText);
+#ifndef Q_OS_WIN
+    if (choice.checkedOption < 4 && !choice.shownDevice.empty()) {
+        EXPECT_TRUE(
+            options[choice.checkedOption]->text().contains(QString::fromStdString(choice.shownDevice)));
+    }
+#endif
+    ASSERT_TRUE(dialog.cmdOK->isEnabled());
+
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(state.commPortNumber, before.commPortNumber);
+    EXPECT_EQ(state.commPortDevice, before.commPortDevice);
+    EXPECT_EQ(state.commPortShownDevice, before.commPortShownDevice);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, CommPortReopening,
+    ::testing::Combine(
+        ::testing::Values(ChoiceInForce{"FirstStart", 1, "", "", 0, ""},
+                          ChoiceInForce{"Com2OfADetectedDevice", 2, "", "/dev/ttyS0", 1, ""},
+                          // Chosen when another adapter was COM1: it stays the one in force.
+                          ChoiceInForce{"Com1OfAnAdapterNowSecond", 1, "", "/dev/ttyS0", 0, ""},
+                          ChoiceInForce{"Com4WithoutDevice", 4, "", "", 3, ""},
+                          ChoiceInForce{"OtherPath", 1, "/dev/pts/3", "", 4, "/dev/pts/3"},
+                          ChoiceInForce{"OtherDetectedDevice", 3, "/dev/ttyUSB0", "", 4, "/dev/ttyUSB0"},
+                          ChoiceInForce{"Demo", 2, "demo", "", 5, ""}),
+        ::testing::Values(std::uint8_t{0}, std::uint8_t{1})),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "Chinese" : "English");
+    });
+
+}  // namespace

@@ -3,12 +3,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
+#include "link/CommPortChoice.h"
 #include "platform/Backups.h"
 #include "platform/DataFileStore.h"
 #include "ui/main/CellEditing.h"
@@ -316,7 +318,8 @@ TEST_F(RadioCommandsTest, PortChosenInTheDialogIsTheOneTransfersOpen)
     EXPECT_EQ(line.opened, QStringList{QStringLiteral("COM3")});
 
     prompter.dialogScripts.push_back([](QDialog& dialog) {
-        dialog.findChild<QComboBox*>(QStringLiteral("cboDevice"))->setEditText(QStringLiteral("/dev/pts/5"));
+        QTest::keyClicks(dialog.findChild<QComboBox*>(QStringLiteral("cboDevice"))->lineEdit(),
+                         QStringLiteral("/dev/pts/5"));
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
@@ -324,6 +327,39 @@ TEST_F(RadioCommandsTest, PortChosenInTheDialogIsTheOneTransfersOpen)
     prompter.answers = {Button::Cancel};
     trigger("mnuProgram_Write");
     EXPECT_EQ(line.opened.last(), QStringLiteral("/dev/pts/5"));
+}
+
+TEST_F(RadioCommandsTest, StatusBarShowsThePortInForceInTheCurrentLanguage)
+{
+    const auto* port = window->statusBar()->findChild<QLabel*>(QStringLiteral("Port"));
+    ASSERT_NE(port, nullptr);
+    EXPECT_TRUE(port->text().startsWith(QStringLiteral("COM1 ("))) << port->text().toStdString();
+
+    const auto choose = [this](const char* option) {
+        prompter.dialogScripts.push_back([option](QDialog& dialog) {
+            dialog.findChild<QRadioButton*>(QString::fromLatin1(option))->click();
+            dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            return dialog.result();
+        });
+        trigger("mnuSetup_CommPort");
+    };
+    choose("optCOM_1");
+    EXPECT_TRUE(port->text().startsWith(QStringLiteral("COM2 ("))) << port->text().toStdString();
+    choose("optDemo");
+    EXPECT_EQ(port->text(), QStringLiteral("Demo radio"));
+
+    SetLanguageIndex(1);
+    window->document().ApplyLanguage();
+    EXPECT_EQ(port->text(), QString::fromUtf8("演示电台"));
+    choose("optCOM_3");
+    EXPECT_TRUE(port->text().startsWith(QString::fromUtf8("通信口4 ("))) << port->text().toStdString();
+
+    SetLanguageIndex(0);
+    window->document().ApplyLanguage();
+
+    window->radioCommands().UseDemoRadio();
+    EXPECT_EQ(port->text(), QStringLiteral("Demo radio"));
+    EXPECT_EQ(SelectedPortName(state), QStringLiteral("demo"));
 }
 
 }  // namespace

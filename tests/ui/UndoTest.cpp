@@ -137,4 +137,58 @@ TEST_F(UndoTest, AnImportIsOneStepThatUndoTakesBackWhole)
     EXPECT_TRUE(cell(1, kRx).isEmpty());
 }
 
+TEST_F(UndoTest, EscapeInADropDownGivesTheOldValueBackAndLeavesNoStep)
+{
+    start("239");
+    enterFrequency(1, kRx, "145");
+    enterFrequency(1, ChannelGrid::kTxFreqCol, "146");
+    const MemoryImage before = state.memoryImage;
+    QAction& undo = action("mnuEdit_Undo");
+    const QString lastStep = undo.text();
+
+    for (const int col :
+         {ChannelGrid::kDecodeCol, ChannelGrid::kEncodeCol, ChannelGrid::kWideCol, ChannelGrid::kBclCol}) {
+        const QString original = cell(1, col);
+        clickCell(1, col);
+        QComboBox& editor = col <= ChannelGrid::kEncodeCol ? toneEditor() : optionEditor();
+        ASSERT_TRUE(editor.isVisible()) << col;
+        QTest::keyClick(&editor, Qt::Key_Down);
+        QTest::keyClick(&editor, Qt::Key_Down);
+        EXPECT_NE(cell(1, col), original) << col;  // each choice is shown and stored at once
+        QTest::keyClick(&editor, Qt::Key_Escape);
+        EXPECT_FALSE(editor.isVisible()) << col;
+        EXPECT_TRUE(grid().hasFocus()) << col;
+        EXPECT_EQ(cell(1, col), original) << col;
+        EXPECT_EQ(state.memoryImage, before) << col;
+        EXPECT_EQ(undo.text(), lastStep) << col;
+    }
+
+    // Esc in the open list only closes the list; the next Esc leaves the editor.
+    clickCell(1, ChannelGrid::kDecodeCol);
+    toneEditor().showPopup();
+    QTest::keyClick(toneEditor().view(), Qt::Key_Down);
+    QTest::keyClick(toneEditor().view(), Qt::Key_Return);
+    EXPECT_EQ(cell(1, ChannelGrid::kDecodeCol), toneEditor().itemText(1));
+    EXPECT_TRUE(toneEditor().isVisible());  // a choice from the list leaves the editor open
+    toneEditor().showPopup();
+    QTest::keyClick(toneEditor().view(), Qt::Key_Escape);
+    EXPECT_TRUE(toneEditor().isVisible());
+    QTest::keyClick(&toneEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(toneEditor().isVisible());
+    EXPECT_EQ(state.memoryImage, before);
+    EXPECT_EQ(undo.text(), lastStep);
+
+    // Kept choices: however many the arrows went through, Undo takes them back in one step.
+    clickCell(1, ChannelGrid::kDecodeCol);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&toneEditor(), Qt::Key_Down);
+    const QString chosen = cell(1, ChannelGrid::kDecodeCol);
+    QTest::keyClick(&toneEditor(), Qt::Key_Return);
+    EXPECT_EQ(undo.text(), "&Undo Channel 1 Decode");
+    press(Qt::Key_Z);
+    EXPECT_EQ(state.memoryImage, before);
+    EXPECT_EQ(undo.text(), lastStep);
+    press(Qt::Key_Y);
+    EXPECT_EQ(cell(1, ChannelGrid::kDecodeCol), chosen);
+}
+
 }  // namespace

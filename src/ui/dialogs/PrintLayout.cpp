@@ -18,7 +18,9 @@ namespace {
 constexpr int kColumns = 130;
 constexpr int kLines = 60;
 constexpr int kBlocksPerPage = 9;
-constexpr int kBlockLines = 6;
+// Nine blocks from line 11 end on line 60: 5.75 lines apart rather than 6,
+// the ninth block's last line stays clear of the page number at the bottom.
+constexpr double kBlockPitchLines = 5.75;
 constexpr int kFirstBlockLine = 11;
 constexpr int kTitleLine = 9;
 constexpr double kHeaderPoints = 11;
@@ -57,6 +59,11 @@ public:
 private:
     [[nodiscard]] int x(int column) const { return m_grid.leftMargin + column * m_grid.columnUnit; }
     [[nodiscard]] int y(int line) const { return m_grid.topMargin + line * m_grid.lineHeight; }
+    // y of the first line of channel block k (0..8) of a page.
+    [[nodiscard]] int blockTop(int k) const
+    {
+        return m_grid.topMargin + Round((kFirstBlockLine + kBlockPitchLines * k) * m_grid.lineHeight);
+    }
     void at(int column, int line, const QString& text) { m_surface.printText(x(column), y(line), text); }
 
     // The grid shows nothing for a channel without an in-band receive frequency,
@@ -88,14 +95,14 @@ private:
             printPageHeader();
             at(0, kTitleLine, QText(TextId::MemoryChannel));
             const std::size_t last = std::min(list.size(), first + kBlocksPerPage);
-            for (std::size_t i = first; i < last; ++i)
-                printChannelBlock(kFirstBlockLine + kBlockLines * int(i - first), list[i]);
+            for (std::size_t i = first; i < last; ++i) printChannelBlock(blockTop(int(i - first)), list[i]);
             printFooter();
         }
         return true;
     }
 
-    void printChannelBlock(int line, const PrintedChannel& channel)
+    // The block's lines from `top` down, one line height apart.
+    void printChannelBlock(int top, const PrintedChannel& channel)
     {
         // Cell texts are indexed by grid column - 1.
         const auto cell = [&channel](int gridColumn) {
@@ -103,19 +110,23 @@ private:
         };
         const auto orNoValue = [](const QString& text) { return text.isEmpty() ? kNoValue : text; };
 
-        at(0, line, QText(TextId::Channel) + QLatin1Char(' ') + QString::number(channel.number));
-        printDetailLine(line + 1, QText(TextId::RxFreq), cell(1), QText(TextId::TxFreq), orNoValue(cell(2)));
-        printDetailLine(line + 2, QText(TextId::Decode), cell(3), QText(TextId::Encode), orNoValue(cell(4)));
-        printDetailLine(line + 3, QText(TextId::TxPower), cell(7), QText(TextId::Scan), cell(6));
+        const int step = m_grid.lineHeight;
+        m_surface.printText(x(0), top,
+                            QText(TextId::Channel) + QLatin1Char(' ') + QString::number(channel.number));
+        printDetailLine(top + step, QText(TextId::RxFreq), cell(1), QText(TextId::TxFreq),
+                        orNoValue(cell(2)));
+        printDetailLine(top + 2 * step, QText(TextId::Decode), cell(3), QText(TextId::Encode),
+                        orNoValue(cell(4)));
+        printDetailLine(top + 3 * step, QText(TextId::TxPower), cell(7), QText(TextId::Scan), cell(6));
     }
 
-    void printDetailLine(int line, const QString& leftLabel, const QString& leftValue,
+    void printDetailLine(int top, const QString& leftLabel, const QString& leftValue,
                          const QString& rightLabel, const QString& rightValue)
     {
-        at(6, line, leftLabel);
-        at(35, line, leftValue);
-        at(70, line, rightLabel);
-        at(105, line, rightValue);
+        m_surface.printText(x(6), top, leftLabel);
+        m_surface.printText(x(35), top, leftValue);
+        m_surface.printText(x(70), top, rightLabel);
+        m_surface.printText(x(105), top, rightValue);
     }
 
     void printFeaturesPage()
@@ -178,9 +189,8 @@ private:
         return shortened(lo);
     }
 
-    // The ninth block's last line starts at 98 % of the height, so the page
-    // number sits on the bottom edge of the printable area: below that line's
-    // top and clear of its texts, never among a block's lines.
+    // On the bottom edge of the printable area, on a line of its own below the
+    // ninth block, whose last line starts at 95 % of the height.
     void printFooter()
     {
         const QString text = QStringLiteral("- %1 -").arg(m_surface.pageNumber());

@@ -28,9 +28,10 @@ struct PrintGrid {
 [[nodiscard]] PrintGrid ComputePrintGrid(int width, int height);
 
 // Draws the chosen pages onto `surface` and ends the document: channel pages
-// (nine channels each, the texts the channel grid shows) and/or one page of
-// optional features, each with the page header and a "- N -" footer centred
-// on the bottom edge of the printable area. Only
+// (nine channels each, the texts the channel grid shows, in blocks 5.75 lines
+// apart from line 11) and/or one page of optional features, each with the page
+// header and a "- N -" footer centred on the bottom edge of the printable
+// area, below every other text of the page. Only
 // channels 1..state.channelCount with a receive frequency in band are printed.
 // Nothing is drawn when neither item is chosen. `state` is not changed: the
 // display normalisation runs on a copy. Returns false when the surface reports

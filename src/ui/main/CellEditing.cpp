@@ -1,6 +1,7 @@
 #include "CellEditing.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -52,11 +53,14 @@ char GridDigit(const QKeyEvent& event)
     return 0;
 }
 
-// A focus change that does not mean the user went to another control.
-bool IsTransientFocusLoss(const QEvent& event)
+// A focus change that does not mean the user went to another control: a
+// window or menu in front, or the drop-down's own list opening.
+bool IsTransientFocusLoss(const QComboBox& editor, const QEvent& event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
-    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return true;
+    const QWidget* now = QApplication::focusWidget();
+    return now && now->window() == editor.view()->window();
 }
 
 }  // namespace
@@ -188,8 +192,9 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event)
     for (QComboBox* editor : {cboFeature_0, cboFeature_1}) {
         if (watched != editor) continue;
         if (type == QEvent::KeyPress) return dropDownKeyPress(editor, static_cast<QKeyEvent*>(event));
-        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*event)) {
+        if (type == QEvent::FocusOut && !IsTransientFocusLoss(*editor, *event)) {
             if (m_openEditor == editor) m_openEditor = nullptr;
+            m_openingStepKept = false;
             editor->hide();
         }
     }
@@ -241,6 +246,11 @@ bool CellEditing::dropDownKeyPress(QComboBox* editor, QKeyEvent* event)
         dropDownEnter(editor);
         return true;
     }
+    // An open list takes its Esc itself (the list closes, the editor stays).
+    if (event->key() == Qt::Key_Escape) {
+        abandonDropDown(editor);
+        return true;
+    }
     if (forwardShortcut(event)) return true;
     // Ctrl+D is the delete shortcut; it must not also act as typing.
     return event->key() == Qt::Key_D && event->modifiers() == Qt::ControlModifier;
@@ -270,6 +280,8 @@ void CellEditing::openDropDown(QComboBox* editor, int n, int col)
     m_editRow = n;
     m_editCol = col;
     const QString text = m_grid.cellText(n, col);
+    m_editOriginalText = text;
+    m_openingStepKept = false;
     // Among the three entries the option editor ever holds, a later match wins.
     int index = 0;
     for (int i = editor->count() - 1; i > 0; --i) {
@@ -306,12 +318,11 @@ void CellEditing::abandonFrequencyEditor()
     txtMemChannel->hide();
 }
 
-void CellEditing::recordCellStep(int n, int col, const std::function<void()>& change)
+bool CellEditing::recordCellStep(int n, int col, const std::function<void()>& change)
 {
-    if (m_stepRecorder)
-        m_stepRecorder({ChannelGrid::headerTextId(col), n}, change);
-    else
-        change();
+    if (m_stepRecorder) return m_stepRecorder({ChannelGrid::headerTextId(col), n}, change);
+    change();
+    return false;
 }
 
 void CellEditing::storeFrequency(int n, int col, const QString& typed)
@@ -368,8 +379,11 @@ void CellEditing::dropDownChosen(QComboBox* editor, int index)
     const int n = m_editRow;
     const int col = m_editCol;
     if (text == m_grid.cellText(n, col)) return;
+    // Browsing the list with the arrow keys is one step, taken from the value
+    // the cell had when the editor opened.
+    forgetOpeningStep();
     m_grid.setCellText(n, col, text);
-    recordCellStep(n, col, [&] {
+    m_openingStepKept = recordCellStep(n, col, [&] {
         if (editor == cboFeature_0)
             StoreTone(m_state.memoryImage, n - 1, text.toStdString(),
                       col == ChannelGrid::kDecodeCol ? layout::kDecodeToneOffset : layout::kEncodeToneOffset);
@@ -393,8 +407,23 @@ void CellEditing::dropDownEnter(QComboBox* editor)
     hideDropDown(editor);
 }
 
+void CellEditing::abandonDropDown(QComboBox* editor)
+{
+    forgetOpeningStep();
+    m_grid.setCellText(m_editRow, m_editCol, m_editOriginalText);
+    hideDropDown(editor);
+}
+
+void CellEditing::forgetOpeningStep()
+{
+    if (!m_openingStepKept) return;
+    m_openingStepKept = false;
+    if (m_stepForgetter) m_stepForgetter();
+}
+
 void CellEditing::hideDropDown(QComboBox* editor)
 {
+    m_openingStepKept = false;
     if (m_openEditor == editor) m_openEditor = nullptr;
     if (editor->hasFocus()) m_grid.setFocus();
     editor->hide();

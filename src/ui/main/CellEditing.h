@@ -18,9 +18,11 @@ class QWidget;
 // The grid's in-place editors and the grid events that open them: the
 // frequency editor txtMemChannel (RX/TX Freq), the tone editor cboFeature_0
 // (Decode/Encode) and the option editor cboFeature_1 (W/N .. BCL). At most one
-// is visible. Drop-downs commit every selection at once; the frequency editor
-// commits on Enter, on EndCellEdit and when the focus moves elsewhere, always
-// to the cell it was opened on. Keys nobody here uses go to the shortcut sink.
+// is visible. Drop-downs commit every selection at once, all selections of one
+// opening being one step; Esc there takes them back and leaves no step. The
+// frequency editor commits on Enter, on EndCellEdit and when the focus moves
+// elsewhere, always to the cell it was opened on. Keys nobody here uses go to
+// the shortcut sink.
 class CellEditing final : public QObject {
     Q_OBJECT
 public:
@@ -30,11 +32,18 @@ public:
     // `dialogParent` owns the message boxes. The editors live on the grid's viewport.
     CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid, QWidget& dialogParent);
 
-    // Runs a change to the image as one undoable step (see DocumentController::RecordStep).
-    using StepRecorder = std::function<void(const StepName& name, const std::function<void()>& change)>;
+    // Runs a change to the image as one undoable step; true when a step was
+    // kept (see DocumentController::RecordStep).
+    using StepRecorder = std::function<bool(const StepName& name, const std::function<void()>& change)>;
+    // Takes the last step back and forgets it (DocumentController::ForgetLastStep).
+    using StepForgetter = std::function<void()>;
 
     void setShortcutSink(ShortcutSink sink) { m_shortcutSink = std::move(sink); }
-    void setStepRecorder(StepRecorder recorder) { m_stepRecorder = std::move(recorder); }
+    void setHistory(StepRecorder record, StepForgetter forget)
+    {
+        m_stepRecorder = std::move(record);
+        m_stepForgetter = std::move(forget);
+    }
 
     // After a grid layout: every editor is hidden (no commit); the tone
     // editor will hold entries 0..state.toneListLast of the list in force.
@@ -47,7 +56,7 @@ public:
     // Commits an open frequency editor, hides every editor.
     void EndCellEdit();
     // Hides every editor; an open frequency editor's typing is dropped and its
-    // cell shows the old text again.
+    // cell shows the old text again. A drop-down's choices stay (Undo takes them back).
     void AbandonCellEdit();
 
     [[nodiscard]] FrequencyEditor* frequencyEditor() const { return txtMemChannel; }
@@ -68,8 +77,8 @@ private:
     void openDropDown(QComboBox* editor, int n, int col);
     void commitFrequencyEditor();
     void abandonFrequencyEditor();
-    // Runs `change` of cell (n, col) as one step.
-    void recordCellStep(int n, int col, const std::function<void()>& change);
+    // Runs `change` of cell (n, col) as one step; true when one was kept.
+    bool recordCellStep(int n, int col, const std::function<void()>& change);
     void storeFrequency(int n, int col, const QString& typed);
     // Channel n loses its TX frequency and encode tone (cells and image).
     void clearTxFrequency(int n);
@@ -77,6 +86,10 @@ private:
     void storeTxFrequency(int n, const QString& text);
     void dropDownChosen(QComboBox* editor, int index);
     void dropDownEnter(QComboBox* editor);
+    // Esc: the cell and the image as before the opening, no step left.
+    void abandonDropDown(QComboBox* editor);
+    // Takes back and forgets the step of this opening's choices, if there is one.
+    void forgetOpeningStep();
     void hideDropDown(QComboBox* editor);
     void placeEditors();
     [[nodiscard]] bool dropDownOpen() const;
@@ -87,6 +100,7 @@ private:
     QWidget& m_dialogParent;
     ShortcutSink m_shortcutSink;
     StepRecorder m_stepRecorder;
+    StepForgetter m_stepForgetter;
 
     FrequencyEditor* txtMemChannel;
     QComboBox* cboFeature_0;
@@ -98,5 +112,8 @@ private:
     int m_editRow = 1;
     int m_editCol = 1;
     bool m_toneListReady = false;
+    // The cell's text when its editor opened.
     QString m_editOriginalText;
+    // The open drop-down's choices are the history's last step.
+    bool m_openingStepKept = false;
 };

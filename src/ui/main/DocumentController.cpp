@@ -13,8 +13,9 @@ DocumentController::DocumentController(AppState& state, ChannelGrid& grid, Gener
                                        CellEditing& cellEditing, QObject* parent)
     : QObject(parent), m_state(state), m_grid(grid), m_panel(panel), m_cellEditing(cellEditing)
 {
-    m_cellEditing.setStepRecorder(
-        [this](const StepName& name, const std::function<void()>& change) { RecordStep(name, change); });
+    m_cellEditing.setHistory([this](const StepName& name,
+                                    const std::function<void()>& change) { return RecordStep(name, change); },
+                             [this] { ForgetLastStep(); });
 }
 
 void DocumentController::EndCellEdit() { m_cellEditing.EndCellEdit(); }
@@ -73,19 +74,28 @@ void DocumentController::StartUntitledDocument()
     ClearHistory();
 }
 
-void DocumentController::RecordStep(const StepName& name, const std::function<void()>& change)
+bool DocumentController::RecordStep(const StepName& name, const std::function<void()>& change)
 {
     if (m_recording) {
         change();
-        return;
+        return false;
     }
     const MemoryImage before = m_state.memoryImage;
     m_recording = true;
     change();
     m_recording = false;
-    if (m_state.memoryImage == before) return;
+    if (m_state.memoryImage == before) return false;
     m_history.Record(name, before);
     Q_EMIT historyChanged();
+    return true;
+}
+
+void DocumentController::ForgetLastStep()
+{
+    if (!m_history.canUndo()) return;
+    const MemoryImage shown = m_state.memoryImage;
+    m_history.Forget(m_state.memoryImage);
+    redrawChanges(shown);
 }
 
 void DocumentController::Undo() { takeStep(true); }

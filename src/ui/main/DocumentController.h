@@ -60,8 +60,12 @@ public:
     // Runs `change` and, when it changed the image, keeps it as one step named
     // `name` that Undo takes back whole. Every change to the image goes
     // through here, e.g. document.RecordStep({textId}, [&] { ... });
-    // a RecordStep inside `change` is part of the outer step.
-    void RecordStep(const StepName& name, const std::function<void()>& change);
+    // a RecordStep inside `change` is part of the outer step. True when a step
+    // was kept.
+    bool RecordStep(const StepName& name, const std::function<void()>& change);
+    // Puts the image back as before the last step and forgets the step (it
+    // cannot be redone), redrawing what changed: a cell edit the user abandoned.
+    void ForgetLastStep();
     // Abandons an open cell edit, then puts the image back as before the last
     // step and redraws grid, panel and title. Nothing to undo: only the abandon.
     void Undo();

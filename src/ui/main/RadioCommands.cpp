@@ -82,7 +82,13 @@ void RadioCommands::CommPort()
     }
     frmCommPort dialog(m_state, devices, &m_window);
     dialog.showDeviceDetails(details);
-    m_prompter.exec(dialog);
+    if (m_prompter.exec(dialog) == QDialog::Accepted) Q_EMIT portChoiceChanged();
+}
+
+void RadioCommands::UseDemoRadio()
+{
+    ApplyCommPortChoice(m_state, {CommPortChoice::kDemoOption, QString()});
+    Q_EMIT portChoiceChanged();
 }
 
 bool RadioCommands::probePort()

@@ -44,10 +44,14 @@ public:
     void Test();
     // The port dialog, offering the serial devices present now.
     void CommPort();
+    // The built-in demo radio becomes the port, as if chosen in the dialog.
+    void UseDemoRadio();
 
 Q_SIGNALS:
     // A note for the window's status bar.
     void statusMessage(const QString& text);
+    // The port dialog was confirmed or the demo radio chosen.
+    void portChoiceChanged();
 
 private:
     // Opens, waits 5 ms, closes. False (reported) when the port does not open.

@@ -25,6 +25,7 @@
 #include "StatusClock.h"
 #include "core/BandTable.h"
 #include "core/Layout.h"
+#include "link/CommPortChoice.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
 #include "platform/QtTranslations.h"
@@ -58,7 +59,8 @@ frmMain::~frmMain() = default;
 void frmMain::buildWindow()
 {
     m_menus = new MainMenus(*this);
-    setStatusBar(new StatusClock(this));
+    m_statusBar = new StatusClock(this, [this] { return PortInForceText(m_state); });
+    setStatusBar(m_statusBar);
 
     auto* central = new QWidget(this);
     auto* fraGeneral = new GeneralPanel(central);
@@ -120,8 +122,10 @@ void frmMain::connectCommands()
 
     connect(m_document, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_document, &DocumentController::languageApplied, this, &frmMain::relabel);
-    connect(m_radioCommands, &RadioCommands::statusMessage, statusBar(),
-            [bar = statusBar()](const QString& text) { bar->showMessage(text); });
+    connect(m_radioCommands, &RadioCommands::statusMessage, m_statusBar,
+            [this](const QString& text) { m_statusBar->showMessage(text); });
+    connect(m_radioCommands, &RadioCommands::portChoiceChanged, m_statusBar,
+            [this] { m_statusBar->refreshPort(); });
 }
 
 void frmMain::startUp()
@@ -148,6 +152,7 @@ void frmMain::relabel()
     ApplyQtTranslations(LanguageIndex());
     m_menus->ApplyLanguage();
     fraMemChannel->setTitle(QText(TextId::MemoryChannel));
+    m_statusBar->refreshPort();
     // No narrower than the grid with every column's text whole, in this language.
     setMinimumSize(QSize(880, 480).expandedTo(minimumSizeHint()));
 }

@@ -26,6 +26,7 @@ class MainMenus;
 class Prompter;
 class RadioCommands;
 class SettingsStore;
+class StatusClock;
 class QGroupBox;
 
 class frmMain final : public QMainWindow {
@@ -62,6 +63,7 @@ private:
     SettingsStore& m_settings;
     MainMenus* m_menus = nullptr;
     QGroupBox* fraMemChannel = nullptr;
+    StatusClock* m_statusBar = nullptr;
     DocumentController* m_document = nullptr;
     DocumentCommands* m_documentCommands = nullptr;
     RadioCommands* m_radioCommands = nullptr;

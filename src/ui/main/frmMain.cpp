@@ -22,12 +22,18 @@
 #include "MainMenus.h"
 #include "MemoryMapGesture.h"
 #include "RadioCommands.h"
+#include "RecentFilesMenu.h"
+#include "RecoveryKeeper.h"
+#include "RecoveryOffer.h"
+#include "RememberedFiles.h"
 #include "StatusClock.h"
+#include "WindowPlacement.h"
 #include "core/BandTable.h"
 #include "core/Layout.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
 #include "platform/QtTranslations.h"
+#include "platform/RecoveryCopies.h"
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
 
@@ -38,10 +44,20 @@ constexpr std::string_view kVerifyValue = "VerifyAfterWrite";
 }  // namespace
 
 frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_prompter(prompter), m_settings(settings)
+    : frmMain(state, prompter, settings, recovery::folder(), parent)
+{
+}
+
+frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, const QString& recoveryFolder,
+                 QWidget* parent)
+    : QMainWindow(parent),
+      m_state(state),
+      m_prompter(prompter),
+      m_settings(settings),
+      m_remembered(std::make_unique<RememberedFiles>(settings))
 {
     setObjectName(QStringLiteral("frmMain"));
-    buildWindow();
+    buildWindow(recoveryFolder);
     connectCommands();
     try {
         startUp();
@@ -55,7 +71,7 @@ frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, Q
 
 frmMain::~frmMain() = default;
 
-void frmMain::buildWindow()
+void frmMain::buildWindow(const QString& recoveryFolder)
 {
     m_menus = new MainMenus(*this);
     setStatusBar(new StatusClock(this));
@@ -72,12 +88,15 @@ void frmMain::buildWindow()
     cellEditing->setShortcutSink([this](int key, Qt::KeyboardModifiers modifiers) {
         return m_channelShortcuts->handle(key, modifiers);
     });
-    m_documentCommands = new DocumentCommands(*m_document, m_prompter, *this);
+    m_documentCommands = new DocumentCommands(*m_document, m_prompter, *m_remembered, *this);
+    m_recovery = new RecoveryKeeper(*m_document, recoveryFolder, this);
+    new RecentFilesMenu(*m_menus->recentFilesMenu(), *m_remembered,
+                        [this](const QString& path) { m_documentCommands->OpenPath(path); });
     new GeneralPanelCommands(*m_document, m_prompter, *this);
     m_radioCommands = new RadioCommands(*m_document, *m_documentCommands, m_prompter, *this);
     m_dialogCommands = new DialogCommands(*m_document, m_prompter, *this);
     m_helpCommands = new HelpCommands(*m_document, *this);
-    m_channelListCommands = new ChannelListCommands(*m_document, m_prompter, *this);
+    m_channelListCommands = new ChannelListCommands(*m_document, m_prompter, *m_remembered, *this);
     new MemoryMapGesture(*msgMemChannel, [this] { m_dialogCommands->MemoryMap(); });
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
@@ -88,6 +107,7 @@ void frmMain::buildWindow()
     setCentralWidget(central);
 
     resize(1040, 720);
+    RestorePlacement(*this, m_settings);
 }
 
 void frmMain::connectCommands()
@@ -122,6 +142,9 @@ void frmMain::connectCommands()
     connect(m_document, &DocumentController::languageApplied, this, &frmMain::relabel);
     connect(m_radioCommands, &RadioCommands::statusMessage, statusBar(),
             [bar = statusBar()](const QString& text) { bar->showMessage(text); });
+    connect(m_recovery, &RecoveryKeeper::failed, statusBar(), [bar = statusBar()](const QString& reason) {
+        bar->showMessage(QText(TextId::RecoveryCopyFailed).arg(reason));
+    });
 }
 
 void frmMain::startUp()
@@ -168,8 +191,11 @@ void frmMain::closeEvent(QCloseEvent* event)
         }
     }
     writeSettings();
+    m_recovery->documentClosed();
     event->accept();
 }
+
+void frmMain::offerRecoveries() { OfferLeftCopies(*m_recovery, *m_documentCommands, m_prompter, *this); }
 
 void frmMain::writeSettings()
 {
@@ -178,4 +204,5 @@ void frmMain::writeSettings()
     m_settings.writeString("LastFreq", std::to_string(image.at(layout::kBandRow, layout::kRadioColumn)));
     m_settings.writeString("language", std::to_string(LanguageIndex()));
     m_settings.writeString(kVerifyValue, m_state.verifyAfterWrite ? "1" : "0");
+    SavePlacement(*this, m_settings);
 }

@@ -154,6 +154,12 @@ std::vector<LeftCopy> findLeftCopies(const QString& folder)
     });
     for (const QFileInfo& file : files)
         if (!ids.contains(file.completeBaseName())) ids << file.completeBaseName();
+    // The lock of a program that ended without a copy to leave is of no more use.
+    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*") + kLock}, QDir::Files)) {
+        if (ids.contains(file.completeBaseName())) continue;
+        std::unique_ptr<QLockFile> lock = LockOf(folder, file.completeBaseName());
+        if (lock->tryLock(0)) lock->unlock();
+    }
     std::vector<LeftCopy> left;
     for (const QString& id : ids) {
         std::unique_ptr<QLockFile> lock = LockOf(folder, id);

@@ -86,7 +86,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
-// The copies in `folder` whose program has ended, oldest first.
+// The copies in `folder` whose program has ended, oldest first. Locks left
+// without a copy by programs that have ended are removed on the way.
 [[nodiscard]] std::vector<LeftCopy> findLeftCopies(const QString& folder);
 
 }  // namespace recovery

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStatusBar>
 
 #include "MainWindowFixture.h"
 #include "core/FreqCodec.h"
@@ -288,6 +289,21 @@ TEST_F(RecoveryOfferTest, ChangesAreCopiedOnlyAfterTheIntervalAndAnEndWithoutClo
     next.window.offerRecoveries();
     EXPECT_EQ(next.prompter.asked.size(), 1u);
     EXPECT_TRUE(CopiesIn(folder()).isEmpty());
+}
+
+TEST_F(RecoveryOfferTest, ACopyThatCannotBeKeptIsSaidInTheStatusBar)
+{
+    QFile blocker(folder());  // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Program running(folder());
+    running.edit(2, "247.00000");
+    QStatusBar& bar = *running.window.statusBar();
+    ASSERT_TRUE(WaitFor([&] { return !bar.currentMessage().isEmpty(); }, RecoveryKeeper::kInterval * 2));
+    EXPECT_TRUE(bar.currentMessage().startsWith("Unsaved changes cannot be kept for recovery: "))
+        << bar.currentMessage().toStdString();
+    EXPECT_FALSE(running.window.recovery().writeNow().isEmpty());
+    EXPECT_TRUE(IsModified(running.state));
 }
 
 }  // namespace

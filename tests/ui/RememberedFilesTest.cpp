@@ -155,9 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FitCase{"Inside", {100, 80, 1040, 720}, {kLeft}, {100, 80, 1040, 720}},
         FitCase{"PastTheRightEdge", {1500, 80, 1040, 720}, {kLeft}, {880, 80, 1040, 720}},
-        FitCase{"AboveTheTop", {100, -300, 1040, 720}, {kLeft}, {100, 0, 1040, 720}},
         FitCase{"LargerThanTheScreen", {-50, -50, 2500, 1400}, {kLeft}, {0, 0, 1920, 1050}},
-        FitCase{"OnTheSecondScreen", {2000, 100, 1040, 720}, {kLeft, kRight}, {2000, 100, 1040, 720}},
         FitCase{"MostlyOnTheSecond", {1800, 500, 1040, 720}, {kLeft, kRight}, {1920, 304, 1040, 720}},
         FitCase{"SecondScreenGone", {2000, 100, 1040, 720}, {kLeft}, {880, 100, 1040, 720}},
         FitCase{"NoScreens", {2000, 100, 1040, 720}, {}, {2000, 100, 1040, 720}}),
@@ -169,24 +167,6 @@ TEST(WindowGeometryText, OnlyFourWholeNumbersWithAPositiveSize)
     for (const char* bad :
          {"", " ", "10,20,800", "10,20,800,600,1", "a,20,800,600", "10,20,0,600", "10,20,800,-1"})
         EXPECT_EQ(ParseGeometry(bad), std::nullopt) << bad;
-}
-
-TEST(WindowPlacementTest, SizeAndMaximisedStateComeBackAtTheNextStart)
-{
-    MemorySettings settings;
-    QWidget before;
-    before.resize(700, 500);
-    SavePlacement(before, settings);
-    EXPECT_EQ(settings.values["WindowMaximized"], "0");
-    QWidget after;
-    RestorePlacement(after, settings);
-    EXPECT_EQ(after.size(), QSize(700, 500));
-    EXPECT_FALSE(after.windowState() & Qt::WindowMaximized);
-
-    settings.values["WindowMaximized"] = "1";
-    QWidget maximised;
-    RestorePlacement(maximised, settings);
-    EXPECT_TRUE(maximised.windowState() & Qt::WindowMaximized);
 }
 
 }  // namespace

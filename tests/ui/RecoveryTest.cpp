@@ -258,7 +258,7 @@ TEST_F(RecoveryOfferTest, ChangesAreCopiedOnlyAfterTheIntervalAndAnEndWithoutClo
         // Undo back to the fresh document: nothing unsaved, no copy.
         running.window.document().Undo();
         running.window.document().Undo();
-        EXPECT_TRUE(WaitFor([&] { return CopiesIn(folder()).isEmpty(); }, 500));
+        EXPECT_TRUE(WaitFor([&] { return CopiesIn(folder()).isEmpty(); }, 3000));
         running.edit(2, "249.00000");
         ASSERT_TRUE(WaitFor([&] { return CopiesIn(folder()).size() == 1; }, RecoveryKeeper::kInterval * 2));
         QTest::qWait(100);

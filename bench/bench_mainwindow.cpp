@@ -33,8 +33,13 @@ public:
     {
         return defaultButton;
     }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    int choose(QWidget*, const QString&, const QString&, Icon, const QStringList&, int,
+               int escapeIndex) override
+    {
+        return escapeIndex;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog&) override { return QDialog::Rejected; }
 };
 

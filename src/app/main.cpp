@@ -46,11 +46,13 @@ int main(int argc, char** argv)
         }
         QCoreApplication::exit(InterruptWatcher::exitStatus(signal));
     });
-    // A data file handed over by a file manager opens as if chosen in Open,
-    // once the window is up to own any message about it.
-    if (!arguments.isEmpty()) {
-        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
-        QTimer::singleShot(0, &window, [&window, path] { window.documentCommands().OpenPath(path); });
-    }
+    // Work left by a crash is offered first; then a data file handed over by
+    // a file manager opens as if chosen in Open (asking about restored
+    // changes), once the window is up to own any message about it.
+    const QString path = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).absoluteFilePath();
+    QTimer::singleShot(0, &window, [&window, path] {
+        window.offerRecoveries();
+        if (!path.isEmpty()) window.documentCommands().OpenPath(path);
+    });
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -19,12 +20,21 @@ public:
     virtual Button message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                            Buttons buttons, Button defaultButton) = 0;
 
+    // A message box whose buttons carry `buttons` (access keys allowed), left
+    // to right; returns the index of the one pressed, `escapeIndex` for Esc
+    // or the close box.
+    virtual int choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                       const QStringList& buttons, int defaultIndex, int escapeIndex) = 0;
+
     // `filter` is in the program's "Description|*.ext" form. The dialog starts
-    // in `startFolder`, or where the toolkit chooses when it is empty. Empty
-    // result = cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) = 0;
-    // Asks for overwrite confirmation itself. Empty result = cancelled.
-    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) = 0;
+    // in `startFolder`, or where the toolkit chooses when it is empty; an
+    // empty `title` leaves the toolkit's. Empty result = cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder,
+                                 const QString& title) = 0;
+    // `proposedName` may carry the folder to start in. Asks for overwrite
+    // confirmation itself. Empty result = cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName,
+                                 const QString& title) = 0;
 
     // Runs a modal dialog; returns QDialog::exec()'s result.
     virtual int exec(QDialog& dialog) = 0;

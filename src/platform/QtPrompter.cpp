@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -85,6 +86,20 @@ Prompter::Button QtPrompter::message(QWidget* parent, const QString& text, const
     return FromQt(box.exec(), buttons);
 }
 
+int QtPrompter::choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                       const QStringList& buttons, int defaultIndex, int escapeIndex)
+{
+    QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> shown;
+    for (const QString& caption : buttons) shown << box.addButton(caption, QMessageBox::AcceptRole);
+    if (defaultIndex >= 0 && defaultIndex < shown.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(shown.at(defaultIndex)));
+    if (escapeIndex >= 0 && escapeIndex < shown.size()) box.setEscapeButton(shown.at(escapeIndex));
+    box.exec();
+    const qsizetype pressed = shown.indexOf(box.clickedButton());
+    return pressed < 0 ? escapeIndex : static_cast<int>(pressed);
+}
+
 QString QtFileFilter(const QString& programFilter)
 {
     const qsizetype bar = programFilter.indexOf(QLatin1Char('|'));
@@ -95,14 +110,16 @@ QString QtFileFilter(const QString& programFilter)
                                          : description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
-QString QtPrompter::openFileName(QWidget* parent, const QString& filter, const QString& startFolder)
+QString QtPrompter::openFileName(QWidget* parent, const QString& filter, const QString& startFolder,
+                                 const QString& title)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), startFolder, QtFileFilter(filter));
+    return QFileDialog::getOpenFileName(parent, title, startFolder, QtFileFilter(filter));
 }
 
-QString QtPrompter::saveFileName(QWidget* parent, const QString& filter, const QString& proposedName)
+QString QtPrompter::saveFileName(QWidget* parent, const QString& filter, const QString& proposedName,
+                                 const QString& title)
 {
-    QFileDialog dialog(parent, QString(), proposedName, QtFileFilter(filter));
+    QFileDialog dialog(parent, title, proposedName, QtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // "*.dat" -> "dat": the dialog adds it to a typed name without a suffix
     // before it asks about replacing a file.

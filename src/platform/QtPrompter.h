@@ -7,8 +7,12 @@ class QtPrompter final : public Prompter {
 public:
     Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) override;
-    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
+    int choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
+               const QStringList& buttons, int defaultIndex, int escapeIndex) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder,
+                         const QString& title) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName,
+                         const QString& title) override;
     int exec(QDialog& dialog) override;
 };
 

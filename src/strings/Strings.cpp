@@ -227,6 +227,18 @@ constexpr Entry kTable[] = {
     {1877, "Insert Channel", "插入信道"},
     {1878, "Delete Channel", "删除信道"},
     {1879, "Memory Map", "存储器映射"},
+    {1920, "Unsaved changes to %1 from %2 were recovered.", "已恢复 %1 在 %2 的未保存修改。"},
+    {1921, "&Restore", "恢复(&R)"},
+    {1922, "&Discard", "丢弃(&D)"},
+    {1923, "&Later", "稍后(&L)"},
+    {1924, "The recovery copy %1 cannot be read. It has been kept as %2.",
+     "无法读取恢复副本 %1。已将其保留为 %2。"},
+    {1925, "Unsaved changes cannot be kept for recovery: %1", "无法保留未保存的修改以备恢复：%1"},
+    {1926, "Recent &Files", "最近的文件(&F)"},
+    {1927, "&Clear Recent Files", "清除最近的文件(&C)"},
+    {1928, "Export Channels", "导出信道"},
+    {1929, "Import Channels", "导入信道"},
+    {1930, "Files", "文件"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -248,5 +248,18 @@ enum : int {
 
     // Our own: the port in force, in the status bar
     DemoRadioShort = 1701,
+
+    // Our own: recovery copies, recent files and remembered folders
+    RecoveredChanges = 1920,
+    Restore = 1921,
+    Discard = 1922,
+    Later = 1923,
+    RecoveryCopyUnreadable = 1924,
+    RecoveryCopyFailed = 1925,
+    RecentFiles = 1926,
+    ClearRecentFiles = 1927,
+    ExportChannelsTitle = 1928,
+    ImportChannelsTitle = 1929,
+    HelpFiles = 1930,
 };
 }  // namespace TextId

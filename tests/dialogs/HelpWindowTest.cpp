@@ -56,7 +56,7 @@ TEST(HelpWindowTest, FollowsTheLanguageOnTheSamePlaceAndKeepsContentsInStep)
 {
     HelpWindow window(nullptr);
     ASSERT_EQ(window.lstTopics->count(), static_cast<int>(HelpTopics().size()));
-    EXPECT_EQ(window.lstTopics->item(7)->text(), "Troubleshooting");
+    EXPECT_EQ(window.lstTopics->item(8)->text(), "Troubleshooting");
     EXPECT_EQ(window.currentPage(), "start.html");
 
     window.ShowPage("grid.html#bcl");
@@ -67,14 +67,14 @@ TEST(HelpWindowTest, FollowsTheLanguageOnTheSamePlaceAndKeepsContentsInStep)
     const LanguageGuard chinese(1);
     window.ApplyLanguage();
     EXPECT_EQ(window.windowTitle(), "ZQ-915 帮助");
-    EXPECT_EQ(window.lstTopics->item(7)->text(), "故障排除");
+    EXPECT_EQ(window.lstTopics->item(8)->text(), "故障排除");
     EXPECT_EQ(window.txtHelp->source().toString(), "qrc:/help/zh/grid.html#bcl");
     EXPECT_TRUE(window.txtHelp->toPlainText().contains("繁忙锁定"));
 
     // A followed link (resolved as the browser resolves a click) moves the contents along.
     window.txtHelp->setSource(window.txtHelp->source().resolved(QUrl(QStringLiteral("trouble.html"))));
     EXPECT_EQ(window.txtHelp->source().toString(), "qrc:/help/zh/trouble.html");
-    EXPECT_EQ(window.lstTopics->currentRow(), 7);
+    EXPECT_EQ(window.lstTopics->currentRow(), 8);
 }
 
 }  // namespace

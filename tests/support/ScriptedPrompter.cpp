@@ -8,7 +8,7 @@
 Prompter::Button ScriptedPrompter::message(QWidget*, const QString& text, const QString& title, Icon icon,
                                            Buttons buttons, Button defaultButton)
 {
-    asked.push_back({text, title, icon, buttons, defaultButton});
+    asked.push_back({text, title, icon, buttons, defaultButton, {}});
     if (answers.empty()) {
         if (buttons != Buttons::Ok) ADD_FAILURE() << "unscripted question: " << text.toStdString();
         return defaultButton;
@@ -18,9 +18,23 @@ Prompter::Button ScriptedPrompter::message(QWidget*, const QString& text, const 
     return answer;
 }
 
-QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QString& startFolder)
+int ScriptedPrompter::choose(QWidget*, const QString& text, const QString& title, Icon icon,
+                             const QStringList& buttons, int, int escapeIndex)
 {
-    fileDialogs.push_back({filter, QString(), false, startFolder});
+    asked.push_back({text, title, icon, Buttons::Ok, Button::Ok, buttons});
+    if (choiceAnswers.empty()) {
+        ADD_FAILURE() << "unscripted choice: " << text.toStdString();
+        return escapeIndex;
+    }
+    const int answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QString& startFolder,
+                                       const QString& title)
+{
+    fileDialogs.push_back({filter, QString(), false, startFolder, title});
     if (fileNames.empty()) {
         ADD_FAILURE() << "unscripted open dialog";
         return {};
@@ -30,9 +44,10 @@ QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QS
     return name;
 }
 
-QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& proposedName)
+QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& proposedName,
+                                       const QString& title)
 {
-    fileDialogs.push_back({filter, proposedName, true, QString()});
+    fileDialogs.push_back({filter, proposedName, true, QString(), title});
     if (fileNames.empty()) {
         ADD_FAILURE() << "unscripted save dialog";
         return {};

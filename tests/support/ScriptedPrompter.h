@@ -4,6 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include <QStringList>
+
 #include "platform/Prompter.h"
 
 // Answers prompts from scripts and records what was asked. A question
@@ -16,16 +18,19 @@ public:
         Icon icon;
         Buttons buttons;
         Button defaultButton;
+        QStringList choices;  // the buttons of a choice; empty for a message
     };
     struct FileAsked {
         QString filter;
         QString proposedName;  // empty for open
         bool save;
         QString startFolder;  // open only
+        QString title;
     };
 
     std::vector<Asked> asked;
     std::deque<Button> answers;
+    std::deque<int> choiceAnswers;  // button indexes for choose()
 
     std::vector<FileAsked> fileDialogs;
     std::deque<QString> fileNames;  // "" answers Cancel
@@ -35,8 +40,12 @@ public:
 
     Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) override;
-    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
+    int choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
+               const QStringList& buttons, int defaultIndex, int escapeIndex) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder,
+                         const QString& title) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName,
+                         const QString& title) override;
     int exec(QDialog& dialog) override;
 
     // Texts of every message asked so far.

@@ -82,7 +82,7 @@ protected:
     {
         SetLanguageIndex(0);
         ASSERT_TRUE(m_dir.isValid());
-        window = std::make_unique<frmMain>(state, prompter, settings);
+        window = std::make_unique<frmMain>(state, prompter, settings, path(QStringLiteral("recovery")));
         ASSERT_TRUE(window->startedOk());
         freshImage = state.memoryImage;
     }

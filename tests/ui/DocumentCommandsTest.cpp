@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -99,13 +100,13 @@ TEST_F(DocumentCommandsTest, OpenAnsweredYesOnUntitledStillOffersTheOpenDialogAf
     trigger("mnuFile_Open");
     ASSERT_EQ(prompter.fileDialogs.size(), 2u);
     EXPECT_TRUE(prompter.fileDialogs[0].save);
-    EXPECT_EQ(prompter.fileDialogs[0].proposedName.toStdString(), "Untitled.dat");
+    EXPECT_EQ(QFileInfo(prompter.fileDialogs[0].proposedName).fileName(), "Untitled.dat");
     EXPECT_FALSE(prompter.fileDialogs[1].save);
     EXPECT_EQ(prompter.fileDialogs[1].filter.toStdString(), "FPU Data Files (*.dat)|*.dat");
     EXPECT_TRUE(IsModified(state));
 }
 
-TEST_F(DocumentCommandsTest, OpenStartsInTheBackupsUntilAFileHasBeenSaved)
+TEST_F(DocumentCommandsTest, OpenStartsInTheBackupsUntilAFileHasBeenSavedThenInItsFolder)
 {
     ASSERT_TRUE(QDir().mkpath(backups::folder()));
     prompter.fileNames = {QString(), path(QStringLiteral("saved.dat")), QString()};
@@ -114,7 +115,9 @@ TEST_F(DocumentCommandsTest, OpenStartsInTheBackupsUntilAFileHasBeenSaved)
     trigger("mnuFile_Open");
     ASSERT_EQ(prompter.fileDialogs.size(), 3u);
     EXPECT_EQ(prompter.fileDialogs[0].startFolder, backups::folder());
-    EXPECT_EQ(prompter.fileDialogs[2].startFolder, QString());
+    EXPECT_EQ(prompter.fileDialogs[1].proposedName, QDir(backups::folder()).filePath("Untitled.dat"));
+    EXPECT_EQ(prompter.fileDialogs[2].startFolder,
+              QFileInfo(path(QStringLiteral("saved.dat"))).absolutePath());
 }
 
 TEST_F(DocumentCommandsTest, SaveOnUntitledProposesUntitledDatAndWritesTheDocument)
@@ -126,7 +129,7 @@ TEST_F(DocumentCommandsTest, SaveOnUntitledProposesUntitledDatAndWritesTheDocume
 
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_TRUE(prompter.fileDialogs[0].save);
-    EXPECT_EQ(prompter.fileDialogs[0].proposedName.toStdString(), "Untitled.dat");
+    EXPECT_EQ(QFileInfo(prompter.fileDialogs[0].proposedName).fileName(), "Untitled.dat");
     EXPECT_EQ(prompter.fileDialogs[0].filter.toStdString(), "FPU Data Files (*.dat)|*.dat");
     EXPECT_EQ(ReadDataFile(file), state.memoryImage);
     EXPECT_EQ(state.documentPath, file.toStdString());

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "MainWindowFixture.h"
 #include "core/AppState.h"
 #include "core/BandTable.h"
 #include "core/FreqCodec.h"
@@ -17,6 +18,7 @@
 #include "ui/main/DocumentController.h"
 #include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
+#include "ui/main/RememberedFiles.h"
 
 namespace {
 
@@ -61,7 +63,9 @@ TEST_F(DocumentControllerTest, OpenThroughTheControllerRedrawsGridPanelAndTitle)
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     file.close();
 
-    DocumentCommands commands(document, prompter, host);
+    MemorySettings settings;
+    RememberedFiles remembered(settings);
+    DocumentCommands commands(document, prompter, remembered, host);
     commands.OpenPath(path);
 
     EXPECT_EQ(title, BuildTitle(path.toStdString()));

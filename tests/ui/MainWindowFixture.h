@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/AppState.h"
@@ -53,7 +54,7 @@ protected:
         // Backups of reads go to Qt's test folders, not the user's.
         QStandardPaths::setTestModeEnabled(true);
         settings.values["LastFreq"] = lastFreq;
-        window = std::make_unique<frmMain>(state, prompter, settings);
+        window = std::make_unique<frmMain>(state, prompter, settings, m_recoveryDir.path());
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -92,6 +93,7 @@ protected:
             QTest::keyClick(&editor, editor.currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
     }
 
+    QTemporaryDir m_recoveryDir;  // this window's recovery copies, outliving it
     AppState state;
     ScriptedPrompter prompter;
     MemorySettings settings;

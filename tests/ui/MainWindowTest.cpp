@@ -367,7 +367,7 @@ TEST_F(MainWindowTest, YesToTheCloseQuestionClosesOnlyOnceTheDocumentIsSaved)
     EXPECT_FALSE(window->close());
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_TRUE(prompter.fileDialogs[0].save);
-    EXPECT_EQ(prompter.fileDialogs[0].proposedName, "Untitled.dat");
+    EXPECT_EQ(QFileInfo(prompter.fileDialogs[0].proposedName).fileName(), "Untitled.dat");
     EXPECT_TRUE(window->isVisible());
 
     QTemporaryDir folder;

@@ -7,10 +7,15 @@
 namespace {
 
 constexpr HelpTopic kTopics[] = {
-    {"start.html", TextId::HelpGettingStarted},      {"grid.html", TextId::HelpChannelGrid},
-    {"shortcuts.html", TextId::HelpShortcutKeys},    {"general.html", TextId::HelpGeneralPanel},
-    {"features.html", TextId::HelpOptionalFeatures}, {"printing.html", TextId::HelpPrinting},
-    {"cli.html", TextId::HelpCommandLine},           {"trouble.html", TextId::HelpTroubleshooting},
+    {"start.html", TextId::HelpGettingStarted},
+    {"grid.html", TextId::HelpChannelGrid},
+    {"shortcuts.html", TextId::HelpShortcutKeys},
+    {"general.html", TextId::HelpGeneralPanel},
+    {"features.html", TextId::HelpOptionalFeatures},
+    {"printing.html", TextId::HelpPrinting},
+    {"files.html", TextId::HelpFiles},
+    {"cli.html", TextId::HelpCommandLine},
+    {"trouble.html", TextId::HelpTroubleshooting},
 };
 
 constexpr int kFirstColumnContext = 7006;

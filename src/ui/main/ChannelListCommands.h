@@ -4,16 +4,20 @@
 
 class DocumentController;
 class Prompter;
+class RememberedFiles;
 class QWidget;
 
 // File > Export Channels... and Import Channels...: the channel list as a CSV
 // file. An import is one change of the whole image; a refused file changes nothing.
+// Export and import each start in the folder they last used.
 class ChannelListCommands final : public QObject {
     Q_OBJECT
 public:
     // `window` owns the file dialogs and messages.
-    ChannelListCommands(DocumentController& document, Prompter& prompter, QWidget& window);
+    ChannelListCommands(DocumentController& document, Prompter& prompter, RememberedFiles& remembered,
+                        QWidget& window);
 
+    // Proposes the document's name with ".csv" ("Untitled.csv" for a new one).
     void Export();
     // Replaces the channel list, leaves the document modified and reports
     // what was imported and skipped.
@@ -22,5 +26,6 @@ public:
 private:
     DocumentController& m_document;
     Prompter& m_prompter;
+    RememberedFiles& m_remembered;
     QWidget& m_window;
 };

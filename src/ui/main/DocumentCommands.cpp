@@ -11,7 +11,7 @@
 #include "ChannelGrid.h"
 #include "DocumentController.h"
 #include "DocumentState.h"
-#include "platform/Backups.h"
+#include "RememberedFiles.h"
 #include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 #include "platform/Prompter.h"
@@ -40,11 +40,13 @@ bool ConfirmOverwrite(Prompter& prompter, QWidget* parent, int textId, const QSt
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(DocumentController& document, Prompter& prompter, QWidget& window)
+DocumentCommands::DocumentCommands(DocumentController& document, Prompter& prompter,
+                                   RememberedFiles& remembered, QWidget& window)
     : QObject(&window),
       m_document(document),
       m_state(document.state()),
       m_prompter(prompter),
+      m_remembered(remembered),
       m_window(window)
 {
     window.setAcceptDrops(true);
@@ -65,11 +67,8 @@ void DocumentCommands::Open()
 {
     m_document.EndCellEdit();
     if (!settleUnsavedChanges()) return;
-    // Until a file has been opened or saved here, the likeliest file to want is a backup of a read.
-    const QString backupFolder = backups::folder();
-    const bool inBackups = m_seenPath.isEmpty() && QFileInfo(backupFolder).isDir();
     const QString path = m_prompter.openFileName(&m_window, QText(TextId::DataFileFilter),
-                                                 inBackups ? backupFolder : QString());
+                                                 m_remembered.dataFolder(), QString());
     if (path.isEmpty()) return;
     load(path);
 }
@@ -106,9 +105,12 @@ DocumentCommands::SaveOutcome DocumentCommands::save()
 DocumentCommands::SaveOutcome DocumentCommands::saveAs()
 {
     m_document.EndCellEdit();
-    const QString proposed =
-        m_state.documentPath == kUntitled ? kProposedName : QString::fromStdString(m_state.documentPath);
-    const QString chosen = m_prompter.saveFileName(&m_window, QText(TextId::DataFileFilter), proposed);
+    const QString folder = m_remembered.dataFolder();
+    const QString proposed = m_state.documentPath != kUntitled ? QString::fromStdString(m_state.documentPath)
+                             : folder.isEmpty()                ? kProposedName
+                                                               : QDir(folder).filePath(kProposedName);
+    const QString chosen =
+        m_prompter.saveFileName(&m_window, QText(TextId::DataFileFilter), proposed, QString());
     if (chosen.isEmpty()) return SaveOutcome::Cancelled;
     // Without the suffix the Open dialog's filter would never show the file again.
     const QString path = filestore::withSuffix(chosen, kDataSuffix);
@@ -143,6 +145,7 @@ DocumentCommands::SaveOutcome DocumentCommands::saveTo(const QString& path)
     m_state.documentPath = path.toStdString();
     m_document.RefreshTitle();
     TakeSnapshot(m_state);
+    m_remembered.dataFileUsed(path);
     return SaveOutcome::Saved;
 }
 
@@ -163,16 +166,33 @@ void DocumentCommands::load(const QString& path)
         }
         return;
     }
-    m_state.memoryImage = *loaded.image;
+    show(*loaded.image, path);
+    // Taken after drawing, so channels erased as out of band count as saved.
+    TakeSnapshot(m_state);
+    m_seenStamp = stamp;
+    m_remembered.dataFileUsed(path);
+}
+
+void DocumentCommands::RestoreUnsaved(const MemoryImage& image, const QString& path)
+{
+    const LoadedDataFile saved = path == QLatin1String(kUntitled) ? LoadedDataFile{} : LoadDataFileFrom(path);
+    // Without a readable file, what a fresh document holds counts as saved.
+    const MemoryImage base = saved.image ? *saved.image : m_state.imageSnapshot;
+    show(image, path);
+    m_state.imageSnapshot = base;
+    if (path == QLatin1String(kUntitled)) m_seenPath.clear();
+    m_seenStamp = filestore::stampOf(path);
+}
+
+void DocumentCommands::show(const MemoryImage& image, const QString& path)
+{
+    m_state.memoryImage = image;
     m_document.RefreshFromImage();
     m_document.grid().makeCurrent(1, ChannelGrid::kRxFreqCol);
     m_document.FocusGrid();
-    // Taken after drawing, so channels erased as out of band count as saved.
-    TakeSnapshot(m_state);
     m_document.ClearHistory();
     m_state.documentPath = path.toStdString();
     m_seenPath = path;
-    m_seenStamp = stamp;
     m_document.RefreshTitle();
 }
 

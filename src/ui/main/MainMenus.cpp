@@ -67,6 +67,10 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window), tlbActions(new QTo
     if (saveAs->shortcuts().isEmpty()) saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addEntry(file, "mnuFile_ExportChannels", TextId::ExportChannels, Command::ExportChannels);
     addEntry(file, "mnuFile_ImportChannels", TextId::ImportChannels, Command::ImportChannels);
+    mnuFile_Recent = file->addMenu(QString());
+    mnuFile_Recent->setObjectName(QStringLiteral("mnuFile_Recent"));
+    mnuFile_Recent->menuAction()->setObjectName(QStringLiteral("mnuFile_Recent"));
+    m_labelled.push_back({mnuFile_Recent, TextId::RecentFiles, false});
     addSeparator(file, "mnuFile_Bar1");
     addEntry(file, "mnuFile_Print", TextId::Print, Command::Print, QKeySequence::Print);
     addSeparator(file, "mnuFile_Bar2");

@@ -10,6 +10,7 @@
 
 class QAction;
 class QMainWindow;
+class QMenu;
 class QToolBar;
 
 // The main window's menu bar and toolbar tlbActions. Every menu entry is a
@@ -55,6 +56,8 @@ public:
     void ApplyLanguage();
 
     [[nodiscard]] QToolBar* toolBar() const { return tlbActions; }
+    // File > Recent Files, filled by its owner.
+    [[nodiscard]] QMenu* recentFilesMenu() const { return mnuFile_Recent; }
 
 private:
     struct Labelled {
@@ -65,11 +68,12 @@ private:
 
     // `shortcut` is the platform's standard key, shown in the menu. Text id 0:
     // the caption is kept by the entry's command (Undo and Redo name the step).
-    QAction* addEntry(class QMenu* menu, const char* name, int textId, Command command,
+    QAction* addEntry(QMenu* menu, const char* name, int textId, Command command,
                       QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey);
-    void addSeparator(class QMenu* menu, const char* name);
+    void addSeparator(QMenu* menu, const char* name);
 
     QToolBar* tlbActions;
+    QMenu* mnuFile_Recent = nullptr;
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};
     std::vector<Labelled> m_labelled;
 };

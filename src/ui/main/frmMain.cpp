@@ -22,13 +22,19 @@
 #include "MainMenus.h"
 #include "MemoryMapGesture.h"
 #include "RadioCommands.h"
+#include "RecentFilesMenu.h"
+#include "RecoveryKeeper.h"
+#include "RecoveryOffer.h"
+#include "RememberedFiles.h"
 #include "StatusClock.h"
+#include "WindowPlacement.h"
 #include "core/BandTable.h"
 #include "core/Layout.h"
 #include "link/CommPortChoice.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"
 #include "platform/QtTranslations.h"
+#include "platform/RecoveryCopies.h"
 #include "platform/SettingsStore.h"
 #include "strings/Strings.h"
 
@@ -39,10 +45,20 @@ constexpr std::string_view kVerifyValue = "VerifyAfterWrite";
 }  // namespace
 
 frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_prompter(prompter), m_settings(settings)
+    : frmMain(state, prompter, settings, recovery::folder(), parent)
+{
+}
+
+frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, const QString& recoveryFolder,
+                 QWidget* parent)
+    : QMainWindow(parent),
+      m_state(state),
+      m_prompter(prompter),
+      m_settings(settings),
+      m_remembered(std::make_unique<RememberedFiles>(settings))
 {
     setObjectName(QStringLiteral("frmMain"));
-    buildWindow();
+    buildWindow(recoveryFolder);
     connectCommands();
     try {
         startUp();
@@ -56,7 +72,7 @@ frmMain::frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, Q
 
 frmMain::~frmMain() = default;
 
-void frmMain::buildWindow()
+void frmMain::buildWindow(const QString& recoveryFolder)
 {
     m_menus = new MainMenus(*this);
     m_statusBar = new StatusClock(this, [this] { return PortInForceText(m_state); });
@@ -74,12 +90,15 @@ void frmMain::buildWindow()
     cellEditing->setShortcutSink([this](int key, Qt::KeyboardModifiers modifiers) {
         return m_channelShortcuts->handle(key, modifiers);
     });
-    m_documentCommands = new DocumentCommands(*m_document, m_prompter, *this);
+    m_documentCommands = new DocumentCommands(*m_document, m_prompter, *m_remembered, *this);
+    m_recovery = new RecoveryKeeper(*m_document, recoveryFolder, this);
+    new RecentFilesMenu(*m_menus->recentFilesMenu(), *m_remembered,
+                        [this](const QString& path) { m_documentCommands->OpenPath(path); });
     new GeneralPanelCommands(*m_document, m_prompter, *this);
     m_radioCommands = new RadioCommands(*m_document, *m_documentCommands, m_prompter, *this);
     m_dialogCommands = new DialogCommands(*m_document, m_prompter, *this);
     m_helpCommands = new HelpCommands(*m_document, *this);
-    m_channelListCommands = new ChannelListCommands(*m_document, m_prompter, *this);
+    m_channelListCommands = new ChannelListCommands(*m_document, m_prompter, *m_remembered, *this);
     new MemoryMapGesture(*msgMemChannel, [this] { m_dialogCommands->MemoryMap(); });
 
     auto* gridLayout = new QVBoxLayout(fraMemChannel);
@@ -90,6 +109,7 @@ void frmMain::buildWindow()
     setCentralWidget(central);
 
     resize(1040, 720);
+    RestorePlacement(*this, m_settings);
 }
 
 void frmMain::connectCommands()
@@ -126,6 +146,9 @@ void frmMain::connectCommands()
             [this](const QString& text) { m_statusBar->showMessage(text); });
     connect(m_radioCommands, &RadioCommands::portChoiceChanged, m_statusBar,
             [this] { m_statusBar->refreshPort(); });
+    connect(m_recovery, &RecoveryKeeper::failed, m_statusBar, [this](const QString& reason) {
+        m_statusBar->showMessage(QText(TextId::RecoveryCopyFailed).arg(reason));
+    });
 }
 
 void frmMain::startUp()
@@ -173,8 +196,11 @@ void frmMain::closeEvent(QCloseEvent* event)
         }
     }
     writeSettings();
+    m_recovery->documentClosed();
     event->accept();
 }
+
+void frmMain::offerRecoveries() { OfferLeftCopies(*m_recovery, *m_documentCommands, m_prompter, *this); }
 
 void frmMain::writeSettings()
 {
@@ -183,4 +209,5 @@ void frmMain::writeSettings()
     m_settings.writeString("LastFreq", std::to_string(image.at(layout::kBandRow, layout::kRadioColumn)));
     m_settings.writeString("language", std::to_string(LanguageIndex()));
     m_settings.writeString(kVerifyValue, m_state.verifyAfterWrite ? "1" : "0");
+    SavePlacement(*this, m_settings);
 }

@@ -13,8 +13,9 @@
 // editors) so no command needs this window. There is no modified flag:
 // IsModified compares the image with the snapshot taken after every load,
 // save and reset. Every change to the image runs through the controller's
-// RecordStep, which keeps the image before it for Undo. frmMain only builds
-// the parts and wires them.
+// RecordStep, which keeps the image before it for Undo. While the image
+// differs from the snapshot, the RecoveryKeeper keeps a copy on disk for the
+// next start after a crash. frmMain only builds the parts and wires them.
 
 class ChannelShortcuts;
 class DialogCommands;
@@ -25,6 +26,9 @@ class HelpCommands;
 class MainMenus;
 class Prompter;
 class RadioCommands;
+class RecentFilesMenu;
+class RecoveryKeeper;
+class RememberedFiles;
 class SettingsStore;
 class StatusClock;
 class QGroupBox;
@@ -33,8 +37,11 @@ class frmMain final : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up sequence: remembered band and Verify after Write, model 7105C, English, lists,
-    // band limits, fresh image and grid, snapshot, "Untitled", captions.
+    // band limits, fresh image and grid, snapshot, "Untitled", captions, the window's remembered place.
+    // Recovery copies are kept in `recoveryFolder`.
     frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, QWidget* parent = nullptr);
+    frmMain(AppState& state, Prompter& prompter, SettingsStore& settings, const QString& recoveryFolder,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // False when start-up failed (already reported); the caller closes the window.
@@ -45,12 +52,17 @@ public:
     [[nodiscard]] DocumentCommands& documentCommands() const { return *m_documentCommands; }
     [[nodiscard]] RadioCommands& radioCommands() const { return *m_radioCommands; }
     [[nodiscard]] HelpCommands& helpCommands() const { return *m_helpCommands; }
+    [[nodiscard]] RecoveryKeeper& recovery() const { return *m_recovery; }
+
+    // Offers the recovery copies of programs that ended without closing
+    // normally; run once the window is shown.
+    void offerRecoveries();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildWindow();
+    void buildWindow(const QString& recoveryFolder);
     void connectCommands();
     void startUp();
     // Qt's own dialog texts, menu captions, toolbar tooltips, the grid frame's
@@ -70,6 +82,8 @@ private:
     DialogCommands* m_dialogCommands = nullptr;
     HelpCommands* m_helpCommands = nullptr;
     ChannelListCommands* m_channelListCommands = nullptr;
+    RecoveryKeeper* m_recovery = nullptr;
+    std::unique_ptr<RememberedFiles> m_remembered;
     std::unique_ptr<ChannelShortcuts> m_channelShortcuts;
     bool m_startedOk = false;
 };

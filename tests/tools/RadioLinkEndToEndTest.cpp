@@ -2,6 +2,7 @@
 #include <optional>
 
 #include <unistd.h>
+#include <QDir>
 #include <QRegularExpression>
 
 #include "ToolRun.h"
@@ -152,6 +153,46 @@ TEST_F(RadioLinkEndToEnd, RadioLoadedFromADataFileReadsBackAsThatFile)
     const auto back = LoadImage(path("back.dat"));
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, DocumentImage());
+}
+
+TEST_F(RadioLinkEndToEnd, ReadsFinishingTogetherKeepABackupOfEachRadio)
+{
+    // Two radios of the same band, so that backups of the same second share a name.
+    MemoryImage second = DocumentImage();
+    StoreFreq(second, 0, layout::kRxFreqRow, "401.00000");
+    ASSERT_TRUE(WriteDataFile(path("second.dat"), second));
+    const QString first = startRadio({"--load", path("doc.dat")});
+    QProcess other;
+    other.start(SimPath(), {"--load", path("second.dat")});
+    ASSERT_TRUE(other.waitForStarted(3000) && other.waitForReadyRead(3000));
+    const QString otherDevice = QString::fromUtf8(other.readLine()).trimmed();
+    ASSERT_FALSE(first.isEmpty());
+
+    constexpr int kRounds = 8;
+    for (int round = 0; round < kRounds; ++round) {
+        QProcess a;
+        QProcess b;
+        a.start(CliPath(), {"read", first, path("a.dat"), "--ident", path("doc.dat")});
+        b.start(CliPath(), {"read", otherDevice, path("b.dat"), "--ident", path("doc.dat")});
+        ASSERT_TRUE(a.waitForFinished(15000) && b.waitForFinished(15000));
+        ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+        ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+    }
+    ASSERT_EQ(RunCli({"read", first, path("c.dat"), "--ident", path("doc.dat"), "--no-backup"}).status, 0);
+    other.terminate();
+    other.waitForFinished(3000);
+
+    const QDir backups(path("data/ULVO/ZQ-915/backups"));
+    int ofFirst = 0;
+    int ofSecond = 0;
+    for (const QString& name : backups.entryList(QDir::Files)) {
+        const auto image = LoadImage(backups.filePath(name));
+        ASSERT_TRUE(image) << name.toStdString();
+        ofFirst += SameRadioColumns(*image, DocumentImage()) ? 1 : 0;
+        ofSecond += SameRadioColumns(*image, second) ? 1 : 0;
+    }
+    EXPECT_EQ(ofFirst, kRounds);
+    EXPECT_EQ(ofSecond, kRounds);
 }
 
 TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)

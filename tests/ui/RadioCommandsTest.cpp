@@ -138,6 +138,17 @@ TEST_F(RadioCommandsTest, CompletedReadIsBackedUpAsReadAndAFailedBackupOnlySaysS
     blocker.remove();
 }
 
+TEST_F(RadioCommandsTest, DemoRadioReadsAreNeverBackedUp)
+{
+    QDir(backups::folder()).removeRecursively();
+    state.commPortDevice = "Demo";
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    window->radioCommands().Read();
+    EXPECT_EQ(prompter.asked.back().text.toStdString(), "Reading completed!");
+    EXPECT_FALSE(QDir(backups::folder()).exists());
+}
+
 TEST_F(RadioCommandsTest, IncompleteReadLeavesTheDocumentAndItsUnsavedChanges)
 {
     MemoryImage radioImage = freshImage;

@@ -159,7 +159,8 @@ int RunRead(const CliArgs& args)
         return InterruptWatcher::exitStatus(interrupts.caught());
     }
     if (!result.ok) return CliFail(result.message);
-    if (!parsed.hasFlag("--no-backup")) {
+    // The demo radio's memory is nobody's: its copies would only push real backups out.
+    if (!parsed.hasFlag("--no-backup") && !IsDemoPortName(QString::fromStdString(port))) {
         const QString error = backups::save(result.image);
         if (!error.isEmpty()) std::cerr << "zq915-cli: backup not written: " << error.toStdString() << '\n';
     }

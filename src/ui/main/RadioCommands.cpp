@@ -114,9 +114,11 @@ bool RadioCommands::transfer()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
     frmClone window(m_state, m_prompter, *port, &m_window);
-    window.setReadCommittedHandler([this] {
+    // The demo radio's memory is nobody's: its copies would only push real backups out.
+    const bool backUp = !IsDemoPortName(SelectedPortName(m_state));
+    window.setReadCommittedHandler([this, backUp] {
         // The copy is of the radio's bytes, before showing them normalises any.
-        const QString error = backups::save(m_state.memoryImage);
+        const QString error = backUp ? backups::save(m_state.memoryImage) : QString();
         if (!error.isEmpty())
             Q_EMIT statusMessage(
                 QString::fromStdString(TextWith(TextId::BackupFailed, {error.toStdString()})));

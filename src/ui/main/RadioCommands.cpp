@@ -85,6 +85,13 @@ void RadioCommands::CommPort()
     m_prompter.exec(dialog);
 }
 
+QString RadioCommands::interruptTransfer()
+{
+    if (m_transferWindow == nullptr || !m_transferWindow->transfer().interrupt()) return {};
+    RadioTransfer& transfer = m_transferWindow->transfer();
+    return transfer.portName() + QStringLiteral(": ") + transfer.interruptedNote();
+}
+
 bool RadioCommands::probePort()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
@@ -128,6 +135,8 @@ bool RadioCommands::transfer()
         reportPortFailure(*port);
         return false;
     }
+    m_transferWindow = &window;
     m_prompter.exec(window);
+    m_transferWindow = nullptr;
     return window.readCompleted();
 }

@@ -278,6 +278,49 @@ TEST_F(RadioLinkEndToEnd, InterruptedTransfersEndTheSessionAndSaySo)
     EXPECT_EQ(lastMessageToRadio().right(2), "45");
 }
 
+TEST_F(RadioLinkEndToEnd, WriteStoppedBeforeItsFirstBlockLeftTheRadioAsItWas)
+{
+    const QString device = startRadio({"--fault", "noreply@1", "--log"});
+    ASSERT_FALSE(device.isEmpty());
+    QProcess write;
+    write.setReadChannel(QProcess::StandardError);
+    write.start(CliPath(), {"write", device, path("doc.dat")});
+    QByteArray err;
+    while (!err.contains("Completion percentage:  0%")) {
+        ASSERT_TRUE(write.waitForReadyRead(5000)) << err.toStdString();
+        err += write.readAllStandardError();
+    }
+    ::kill(static_cast<pid_t>(write.processId()), SIGINT);
+    const QString writeErr = QString::fromUtf8(err) + finishedErr(write);
+    EXPECT_EQ(write.exitCode(), 130) << writeErr.toStdString();
+    EXPECT_TRUE(writeErr.contains(device + ": interrupted, radio not changed\n")) << writeErr.toStdString();
+    EXPECT_EQ(lastMessageToRadio().right(2), "45");
+}
+
+TEST_F(RadioLinkEndToEnd, RadioGoneDuringTheReadBackStillSaysTheWriteCompleted)
+{
+    const QString device = startRadio({"--paced"});
+    ASSERT_FALSE(device.isEmpty());
+    QProcess write;
+    write.setReadChannel(QProcess::StandardError);
+    write.start(CliPath(), {"write", "--verify", device, path("doc.dat")});
+    QByteArray err;
+    while (!err.contains("Verifying - Completion percentage: 2%")) {
+        ASSERT_TRUE(write.waitForReadyRead(15000)) << err.toStdString();
+        err += write.readAllStandardError();
+    }
+    m_sim.kill();
+    ASSERT_TRUE(write.waitForFinished(5000));
+    const QString writeErr = QString::fromUtf8(err + write.readAllStandardError());
+    EXPECT_EQ(write.exitCode(), 1);
+    EXPECT_TRUE(writeErr.contains(device +
+                                  ": The radio was written completely, but the verification could not be "
+                                  "completed: Check Connection. step "))
+        << writeErr.toStdString();
+    EXPECT_TRUE(writeErr.contains("port disappeared (cable unplugged?)")) << writeErr.toStdString();
+    m_sim.waitForFinished(3000);
+}
+
 TEST_F(RadioLinkEndToEnd, PortCausesAreNamed)
 {
     QString device = startRadio({"--paced"});

@@ -195,6 +195,25 @@ TEST_F(RadioLinkEndToEnd, ReadsFinishingTogetherKeepABackupOfEachRadio)
     EXPECT_EQ(ofSecond, kRounds);
 }
 
+TEST_F(RadioLinkEndToEnd, WithoutAHomeTheReadSaysItKeptNoBackup)
+{
+    const QString device = startRadio({});
+    ASSERT_FALSE(device.isEmpty());
+    QProcess read;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("HOME");
+    environment.remove("XDG_DATA_HOME");
+    read.setProcessEnvironment(environment);
+    read.start(CliPath(), {"read", device, path("a.dat"), "--ident", path("doc.dat")});
+    ASSERT_TRUE(read.waitForFinished(15000));
+    const QString err = QString::fromUtf8(read.readAllStandardError());
+    EXPECT_EQ(read.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(
+        "\nzq915-cli: backup not written: there is no home folder to keep it in (HOME is not set)\n"))
+        << err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("a.dat")));
+}
+
 TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
 {
     const QString device = startRadio({});
@@ -205,6 +224,21 @@ TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.out.count("Writing completed!"), 2) << write.out.toStdString();
     EXPECT_TRUE(write.err.contains(missing + ": Cannot Open Communication Port.")) << write.err.toStdString();
+}
+
+TEST_F(RadioLinkEndToEnd, PortNamedTwiceUnderAnotherPathIsWrittenOnce)
+{
+    const QString device = startRadio({});
+    ASSERT_FALSE(device.isEmpty());
+    const QString doubled = QString(device).replace(QStringLiteral("/pts/"), QStringLiteral("/pts//"));
+    ASSERT_TRUE(QFile::link(device, path("radio-link")));
+
+    const ToolRun write =
+        RunCli({"write", "--parallel", device, doubled, path("radio-link"), path("doc.dat")});
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.out.count("Writing completed!"), 1) << write.out.toStdString();
+    EXPECT_EQ(write.err.count("named twice; written once"), 2) << write.err.toStdString();
+    EXPECT_FALSE(write.err.contains("Model type is wrong.")) << write.err.toStdString();
 }
 
 TEST_F(RadioLinkEndToEnd, ParallelVerifiedWriteFailsOnlyTheRadioThatStoresAByteWrong)

@@ -10,6 +10,7 @@
 
 #include "CliCommon.h"
 #include "PortJob.h"
+#include "link/PortForName.h"
 #include "platform/InterruptWatcher.h"
 
 namespace {
@@ -30,14 +31,15 @@ public:
                 [this, i] { changed(i); }));
     }
 
-    // A port named twice in the group is refused the second time: one radio
-    // cannot take two writes at once.
+    // A port named twice in the group, under any of its names, is refused the
+    // second time: one radio cannot take two writes at once.
     void run()
     {
-        std::vector<std::string> named;
+        std::vector<QString> named;
         for (const auto& write : m_writes) {
-            const bool twice = std::find(named.begin(), named.end(), write->port()) != named.end();
-            named.push_back(write->port());
+            const QString identity = PortIdentity(QString::fromStdString(write->port()));
+            const bool twice = std::find(named.begin(), named.end(), identity) != named.end();
+            named.push_back(identity);
             if (m_interrupts.caught() != 0) {
                 write->refuse("not done");
             } else {

@@ -48,7 +48,6 @@ public:
     void setDeadlineMs(int ms) { m_deadlineMs = ms; }
 
     [[nodiscard]] const CloneSession& session() const { return m_session; }
-    [[nodiscard]] const QString& portName() const { return m_portName; }
     // Why the last checkConnection() was raised, for logs and the command line.
     [[nodiscard]] QString failureDetail() const;
 

@@ -58,7 +58,6 @@ public:
     [[nodiscard]] Job job() const { return m_job; }
     [[nodiscard]] const QString& portName() const { return m_portName; }
     [[nodiscard]] bool verifying() const;
-    [[nodiscard]] bool done() const { return m_done; }
     // The label of the phase under way, as progressChanged() gives it.
     [[nodiscard]] QString progressLabel() const;
     // Why the last checkConnection() was raised, for logs and the command line.

@@ -195,25 +195,6 @@ TEST_F(RadioLinkEndToEnd, ReadsFinishingTogetherKeepABackupOfEachRadio)
     EXPECT_EQ(ofSecond, kRounds);
 }
 
-TEST_F(RadioLinkEndToEnd, WithoutAHomeTheReadSaysItKeptNoBackup)
-{
-    const QString device = startRadio({});
-    ASSERT_FALSE(device.isEmpty());
-    QProcess read;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("HOME");
-    environment.remove("XDG_DATA_HOME");
-    read.setProcessEnvironment(environment);
-    read.start(CliPath(), {"read", device, path("a.dat"), "--ident", path("doc.dat")});
-    ASSERT_TRUE(read.waitForFinished(15000));
-    const QString err = QString::fromUtf8(read.readAllStandardError());
-    EXPECT_EQ(read.exitCode(), 0) << err.toStdString();
-    EXPECT_TRUE(err.contains(
-        "\nzq915-cli: backup not written: there is no home folder to keep it in (HOME is not set)\n"))
-        << err.toStdString();
-    EXPECT_TRUE(QFile::exists(path("a.dat")));
-}
-
 TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
 {
     const QString device = startRadio({});

@@ -17,10 +17,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "link/RadioTransfer.h"
 #include "platform/QtSerialPort.h"
 #include "radio-sim/PtyRadio.h"
 #include "radio/RadioModel.h"
-#include "zq915-cli/PortWrite.h"
 
 namespace {
 
@@ -60,26 +60,37 @@ public:
     double write(int count, const MemoryImage& image, bool verify)
     {
         QEventLoop loop;
-        std::vector<std::unique_ptr<PortWrite>> writes;
-        const auto allDone = [&writes] {
-            return std::all_of(writes.begin(), writes.end(), [](const auto& w) { return w->done(); });
-        };
+        std::vector<std::unique_ptr<QtSerialPort>> ports;
+        std::vector<std::unique_ptr<RadioTransfer>> writes;
+        int running = count;
+        bool ok = true;
+        const auto job = verify ? RadioTransfer::Job::VerifiedWrite : RadioTransfer::Job::Write;
         for (int i = 0; i < count; ++i) {
-            writes.push_back(std::make_unique<PortWrite>(
-                std::make_unique<QtSerialPort>(), m_radios[i]->devicePath(), image, verify, [&] {
-                    if (writes.size() == std::size_t(count) && allDone()) loop.quit();
-                }));
+            ports.push_back(std::make_unique<QtSerialPort>());
+            writes.push_back(std::make_unique<RadioTransfer>(
+                *ports.back(), QString::fromStdString(m_radios[i]->devicePath()), job, image));
+            RadioTransfer* write = writes.back().get();
+            QObject::connect(write, &RadioTransfer::checkConnection, write,
+                             [write] { write->answerPrompt(false); });
+            QObject::connect(write, &RadioTransfer::finished, write,
+                             [&, write](RadioTransfer::Outcome outcome) {
+                                 if (outcome != RadioTransfer::Outcome::Completed) {
+                                     std::fprintf(stderr, "%s: %s\n", qPrintable(write->portName()),
+                                                  qPrintable(write->resultText()));
+                                     ok = false;
+                                 }
+                                 if (--running == 0) loop.quit();
+                             });
+            if (!write->openPort()) {
+                std::fprintf(stderr, "%s: cannot open\n", qPrintable(write->portName()));
+                return -1;
+            }
         }
         const auto start = std::chrono::steady_clock::now();
         for (auto& w : writes) w->start();
-        if (!allDone()) loop.exec();
+        loop.exec();
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        for (const auto& w : writes)
-            if (!w->ok()) {
-                std::fprintf(stderr, "%s: %s\n", w->port().c_str(), w->status().c_str());
-                return -1;
-            }
-        return elapsed.count();
+        return ok ? elapsed.count() : -1;
     }
 
 private:

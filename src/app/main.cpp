@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include "core/AppState.h"
-#include "link/frmClone.h"
 #include "platform/Backups.h"
 #include "platform/InterruptWatcher.h"
 #include "platform/QSettingsStore.h"
@@ -37,13 +36,9 @@ int main(int argc, char** argv)
     // SIGINT or SIGTERM: a transfer under way tells the radio End first, so it
     // is not left in programming mode.
     InterruptWatcher interrupts;
-    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &app, [](int signal) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* clone = qobject_cast<frmClone*>(widget);
-            if (clone && clone->runner().interrupt())
-                std::cerr << qPrintable(clone->runner().portName()) << ": "
-                          << qPrintable(clone->runner().interruptedNote()) << std::endl;
-        }
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &app, [&window](int signal) {
+        const QString note = window.radioCommands().interruptTransfer();
+        if (!note.isEmpty()) std::cerr << qPrintable(note) << std::endl;
         QCoreApplication::exit(InterruptWatcher::exitStatus(signal));
     });
     // Work left by a crash is offered first; then a data file handed over by

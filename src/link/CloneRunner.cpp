@@ -71,13 +71,6 @@ bool CloneRunner::interrupt()
     return true;
 }
 
-QString CloneRunner::interruptedNote() const
-{
-    return m_session.direction() == CloneSession::Direction::Write
-               ? QStringLiteral("interrupted, radio partly written")
-               : QStringLiteral("interrupted");
-}
-
 QString CloneRunner::failureDetail() const { return m_failureDetail; }
 
 void CloneRunner::onDataReceived()
@@ -151,6 +144,7 @@ void CloneRunner::closeIfOver()
     const CloneSession::State state = m_session.state();
     m_finished = true;
     m_deadline.stop();
+    disconnect(&m_port, nullptr, this, nullptr);
     closeAfterEnd();
     QMetaObject::invokeMethod(
         this,

@@ -16,7 +16,8 @@ class SerialPort;
 //
 // Notices reach the owner as queued signals, never from inside the port's own
 // signal handling: checkConnection() asks for answerPrompt(); finished()
-// arrives once, after the port has been closed.
+// arrives once, after the port has been closed. Once over, the runner no
+// longer listens to the port, so the next runner on it gets every byte.
 class CloneRunner final : public QObject {
     Q_OBJECT
 public:
@@ -42,14 +43,11 @@ public:
     // sent, the port closed 5 ms later) before this returns. False when none
     // was under way.
     bool interrupt();
-    // "interrupted", for a write "interrupted, radio partly written".
-    [[nodiscard]] QString interruptedNote() const;
 
     // The per-message deadline; tests shorten it.
     void setDeadlineMs(int ms) { m_deadlineMs = ms; }
 
     [[nodiscard]] const CloneSession& session() const { return m_session; }
-    [[nodiscard]] const QString& portName() const { return m_portName; }
     // Why the last checkConnection() was raised, for logs and the command line.
     [[nodiscard]] QString failureDetail() const;
 

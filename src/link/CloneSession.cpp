@@ -152,6 +152,8 @@ void CloneSession::sendCurrent(Actions& actions)
 {
     const std::vector<std::uint8_t> message = currentMessage().bytes;
     actions.send.insert(actions.send.end(), message.begin(), message.end());
+    if (m_direction == Direction::Write && m_ackPhase && m_step >= 2 && m_step < kStepCount)
+        m_blockSent = true;
     if (m_ackPhase && m_step == kStepCount) {
         finish(actions, State::Completed, Notice::Completed);
         return;

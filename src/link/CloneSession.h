@@ -77,6 +77,9 @@ public:
     [[nodiscard]] int stepIndex() const { return m_step; }
     // Reply length awaited now (1, 8 or 12); 0 when nothing is awaited.
     [[nodiscard]] int awaitedLength() const;
+    // Whether a write block has gone out since start(), Retry or not: until
+    // then the radio holds what it held before.
+    [[nodiscard]] bool blockSent() const { return m_blockSent; }
     // Blocks moved since the last (re)start, 0..264.
     [[nodiscard]] int progress() const { return m_progress; }
     // "Completion percentage:  0%" before the first block, then
@@ -119,6 +122,7 @@ private:
     int m_step = 0;
     bool m_ackPhase = true;  // the next reply is a single acknowledge byte
     int m_progress = 0;
+    bool m_blockSent = false;
     std::vector<std::uint8_t> m_queue;  // received, not yet evaluated
     std::string m_failureDetail;
 };

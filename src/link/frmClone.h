@@ -2,9 +2,8 @@
 
 #include <QDialog>
 #include <functional>
-#include <memory>
 
-#include "CloneRunner.h"
+#include "RadioTransfer.h"
 
 class QLabel;
 class QProgressBar;
@@ -25,8 +24,9 @@ struct AppState;
 //
 // With state.verifyAfterWrite, a completed write is followed at once by a
 // read-back in the same window (the label names the phase); the final message
-// says the radio holds what was written or names the first difference. The
-// read-back never touches the document.
+// says the radio holds what was written, names the first difference, or says
+// that the radio was written completely but the read-back could not complete
+// and why. The read-back never touches the document.
 class frmClone final : public QDialog {
     Q_OBJECT
 public:
@@ -41,8 +41,7 @@ public:
     // True once a read has completed and its image is in the document.
     [[nodiscard]] bool readCompleted() const { return m_readCompleted; }
 
-    // The runner of the phase under way.
-    [[nodiscard]] CloneRunner& runner() { return *m_runner; }
+    [[nodiscard]] RadioTransfer& transfer() { return m_transfer; }
 
     QProgressBar* prgPercent;
     QLabel* lblPercent;
@@ -60,20 +59,11 @@ protected:
 
 private:
     void onCheckConnection();
-    void onFinished(CloneRunner::Outcome outcome);
-    // The runner of a phase on the window's port; the previous one goes once idle.
-    void makeRunner(CloneSession::Direction direction, const MemoryImage& image);
-    [[nodiscard]] QString phaseLabel(const QString& progress) const;
-    // Once the write completed; an unusable port ends the window with its message.
-    void startReadBack();
-    void showVerification();
+    void onFinished(RadioTransfer::Outcome outcome);
 
     AppState& m_state;
     Prompter& m_prompter;
-    SerialPort& m_port;
-    std::unique_ptr<CloneRunner> m_runner;
-    bool m_verify;
-    MemoryImage m_sent;  // what the write sent, for the read-back to match
+    RadioTransfer m_transfer;
     std::function<void()> m_readCommitted;
     bool m_started = false;
     bool m_over = false;

@@ -15,12 +15,16 @@ inline constexpr int kKept = 100;
 // window and the command-line tool set the same ones.
 void SetApplicationNames();
 
+// Empty when the user has no home folder to keep backups in.
 [[nodiscard]] QString folder();
 
 // Writes `image` as a new data file named by `when` (local time) and the
-// image's band, "2026-12-08_14-03-27_136-174.dat" (a number appended rather
-// than overwriting one), then removes the oldest backups beyond kKept.
-// Returns the system's error text when the backup could not be written.
+// image's band, "2026-12-08_14-03-27_136-174.dat". The file is created only if
+// no file or link of that name exists (then "_2", "_3", ... is appended), so
+// another program's backup of the same second is never replaced and no link
+// is followed out of the folder. Then removes the backups beyond kKept whose
+// modification times are oldest, never the one just written and never a file
+// without a backup's name. Returns why the backup could not be written, or empty.
 [[nodiscard]] QString save(const MemoryImage& image, const QDateTime& when = QDateTime::currentDateTime());
 
 }  // namespace backups

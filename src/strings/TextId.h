@@ -223,6 +223,7 @@ enum : int {
     NoRecognisedHeader = 1838,
     FileLargerThan1MiB = 1839,
     BackupFailed = 1840,
+    NoHomeForBackups = 1841,
 
     // Our own: comparing and verifying
     EmptyValue = 1850,
@@ -233,6 +234,12 @@ enum : int {
     Verifying = 1855,
     WrittenAndVerified = 1856,
     VerificationFailed = 1857,
+    WrittenNotVerified = 1858,
+    CheckConnectionShort = 1859,
+    TransferCancelled = 1860,
+    Interrupted = 1861,
+    InterruptedRadioNotChanged = 1862,
+    InterruptedPartlyWritten = 1863,
 
     // Our own: editing
     Edit = 1870,

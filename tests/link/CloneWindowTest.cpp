@@ -31,7 +31,7 @@ protected:
     // Opens the port and runs the window to its end; a stuck window fails after 10 s.
     int run(frmClone& window)
     {
-        window.runner().setDeadlineMs(40);
+        window.transfer().setDeadlineMs(40);
         EXPECT_TRUE(window.openPort());
         QTimer::singleShot(10000, &window, [&window] {
             ADD_FAILURE() << "transfer window still open";
@@ -143,7 +143,7 @@ TEST_F(CloneWindow, LostPortIsAMissingReplyAndRetryReopensIt)
     EXPECT_EQ(port.opens, 2);
     EXPECT_EQ(texts(), (QStringList{"Check Connection. Retry or Cancel?", "Reading completed!"}));
     EXPECT_TRUE(RadioHoldsImage(radio, state.memoryImage));
-    EXPECT_NE(window.runner().failureDetail().indexOf("device removed"), -1);
+    EXPECT_NE(window.transfer().failureDetail().indexOf("device removed"), -1);
 }
 
 TEST_F(CloneWindow, LostPortIsReopenedBeforeAskingSoCancelSendsEnd)
@@ -185,7 +185,7 @@ TEST_F(CloneWindow, LateReplyPromptsAndRetryCompletes)
     EXPECT_EQ(texts(), (QStringList{"Check Connection. Retry or Cancel?", "Writing completed!"}));
     EXPECT_EQ(port.sent.count("\x02PROGRA"), 2);
     EXPECT_TRUE(RadioHoldsImage(radio, before));
-    EXPECT_EQ(window.runner().failureDetail(),
+    EXPECT_EQ(window.transfer().failureDetail(),
               "step 40 (write block 38): awaited 1 bytes, received 0; no complete reply within 40 ms");
 }
 
@@ -194,7 +194,7 @@ TEST_F(CloneWindow, ClosingTheWindowMidReadSendsEndAndKeepsTheDocument)
     state.transferMode = 0;
     frmClone window(state, prompter, port);
     bool closing = false;
-    QObject::connect(&window.runner(), &CloneRunner::progressChanged, &window,
+    QObject::connect(&window.transfer(), &RadioTransfer::progressChanged, &window,
                      [&](int value, const QString&) {
                          if (value != 10 || closing) return;
                          closing = true;
@@ -213,7 +213,7 @@ TEST_F(CloneWindow, EscapeMidWriteDoesNotStopTheTransfer)
     state.transferMode = 1;
     frmClone window(state, prompter, port);
     bool pressed = false;
-    QObject::connect(&window.runner(), &CloneRunner::progressChanged, &window,
+    QObject::connect(&window.transfer(), &RadioTransfer::progressChanged, &window,
                      [&](int value, const QString&) {
                          if (value != 10 || pressed) return;
                          pressed = true;
@@ -254,7 +254,7 @@ TEST_F(CloneWindow, WindowGoingAwayMidTransferSendsEndAndClosesThePort)
     {
         frmClone window(state, prompter, port);
         ASSERT_TRUE(window.openPort());
-        window.runner().start();
+        window.transfer().start();
         EXPECT_TRUE(port.isOpen());
     }
     EXPECT_FALSE(port.isOpen());
@@ -277,7 +277,7 @@ TEST_F(CloneWindow, PortClosesNoSoonerThan5MsAfterEndHoweverTheTransferEnds)
     {
         frmClone goingAway(state, prompter, port);
         ASSERT_TRUE(goingAway.openPort());
-        goingAway.runner().start();
+        goingAway.transfer().start();
     }
     EXPECT_EQ(port.sent.back(), 'E');
     EXPECT_GE(port.closedNs - port.lastWriteNs, kFiveMs);

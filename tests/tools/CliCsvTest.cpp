@@ -55,6 +55,14 @@ TEST_F(CliCsv, StrictAndRefusedImportsLeaveTheFileAsItWas)
 
     EXPECT_EQ(RunCli({"import", path("in.csv"), path("a.dat")}).status, 0);  // the good row lands
     EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.contains("\n1\t145.00000\t"));
+
+    // The name without its suffix is the same document, and its own band may be repeated.
+    WriteText(path("in.csv"), "CH,RX Freq\r\n2,146\r\n");
+    const ToolRun sameBand = RunCli({"import", path("in.csv"), path("a"), "--band", "239"});
+    EXPECT_EQ(sameBand.status, 0) << sameBand.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("a")));
+    EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.contains("\n2\t146.00000\t"));
+    EXPECT_EQ(RunCli({"import", path("in.csv"), path("a"), "--model", "57"}).status, 1);
 }
 
 }  // namespace

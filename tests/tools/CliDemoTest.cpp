@@ -22,19 +22,12 @@ TEST_F(CliDemo, ReadGivesThePlanAndWriteTakesAFileOfItsIdentification)
     EXPECT_EQ(write.out, "DEMO: Writing completed!\ndemo: Writing completed!\n");
 }
 
-TEST_F(CliDemo, EveryReadLeavesABackupUnlessToldNot)
+TEST_F(CliDemo, ReadsAreNeverBackedUp)
 {
-    const QDir backups(path("data/ULVO/ZQ-915/backups"));
-    ASSERT_EQ(RunCli({"read", "--fast", "demo", path("a.dat"), "--no-backup"}).status, 0);
-    EXPECT_FALSE(backups.exists());
-    ASSERT_EQ(RunCli({"read", "--fast", "demo", path("b.dat")}).status, 0);
-    const QStringList names = backups.entryList(QDir::Files);
-    ASSERT_EQ(names.size(), 1);
-    EXPECT_TRUE(names[0].endsWith("_136-174.dat")) << names[0].toStdString();
-    QFile backup(backups.filePath(names[0]));
-    QFile read(path("b.dat"));
-    ASSERT_TRUE(backup.open(QIODevice::ReadOnly) && read.open(QIODevice::ReadOnly));
-    EXPECT_EQ(backup.readAll(), read.readAll());
+    // Its memory is nobody's; copies would only push real radios' backups out.
+    for (const char* name : {"demo", "Demo"})
+        ASSERT_EQ(RunCli({"read", "--fast", name, path("a.dat")}).status, 0);
+    EXPECT_FALSE(QDir(path("data/ULVO/ZQ-915/backups")).exists());
 }
 
 TEST_F(CliDemo, FastIsRefusedWithARealPort)

@@ -119,22 +119,28 @@ TEST_P(CliBadInput, FailsWithOneLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Args, CliBadInput,
-    testing::Values(BadRun{"MissingFile", {"dump", "DIR/none.dat"}, "no such file"},
-                    BadRun{"NotADataFile", {"dump", "DIR/text.dat"}, "not a ZQ-915 data file"},
-                    BadRun{"FolderNotFile", {"dump", "DIR"}, "cannot read"},
-                    BadRun{"UnknownBand", {"new", "--band", "237", "DIR/x.dat"}, "unknown band code 237"},
-                    BadRun{"BandNotANumber", {"new", "--band", "240x", "DIR/x.dat"}, "unknown band code"},
-                    BadRun{"UnknownModel", {"new", "--model", "59", "DIR/x.dat"}, "unknown model code 59"},
-                    BadRun{"OptionWithoutValue", {"new", "DIR/x.dat", "--band"}, "needs a value"},
-                    BadRun{"UnknownOption", {"dump", "--verbose", "DIR/x.dat"}, "unknown option --verbose"},
-                    BadRun{"NoFile", {"new"}, "FILE.dat"}, BadRun{"TwoFiles", {"dump", "a", "b"}, "FILE.dat"},
-                    BadRun{"UnwritableFolder", {"new", "DIR/no/such/x.dat"}, "cannot write"},
-                    BadRun{"PipeAsFile", {"dump", "DIR/x.fifo"}, "not an ordinary file"},
-                    BadRun{"DeviceAsFile", {"dump", "/dev/zero"}, "not an ordinary file"},
-                    BadRun{"PipeAsTarget", {"new", "DIR/x.fifo"}, "not an ordinary file"},
-                    // Checked before the port: no radio is read for nothing.
-                    BadRun{"ReadIntoAPipe", {"read", "COM9", "DIR/x.fifo"}, "not an ordinary file"},
-                    BadRun{"UnknownCommand", {"frobnicate"}, "unknown command frobnicate"}),
+    testing::Values(
+        BadRun{"MissingFile", {"dump", "DIR/none.dat"}, "no such file"},
+        BadRun{"NotADataFile", {"dump", "DIR/text.dat"}, "not a ZQ-915 data file"},
+        BadRun{"FolderNotFile", {"dump", "DIR"}, "cannot read"},
+        BadRun{"UnknownBand", {"new", "--band", "237", "DIR/x.dat"}, "unknown band code 237"},
+        BadRun{"BandNotANumber", {"new", "--band", "240x", "DIR/x.dat"}, "unknown band code"},
+        BadRun{"UnknownModel", {"new", "--model", "59", "DIR/x.dat"}, "unknown model code 59"},
+        BadRun{"OptionWithoutValue", {"new", "DIR/x.dat", "--band"}, "needs a value"},
+        BadRun{"UnknownOption", {"dump", "--verbose", "DIR/x.dat"}, "unknown option --verbose"},
+        BadRun{"NoFile", {"new"}, "FILE.dat"}, BadRun{"TwoFiles", {"dump", "a", "b"}, "FILE.dat"},
+        BadRun{"UnwritableFolder", {"new", "DIR/no/such/x.dat"}, "cannot write"},
+        BadRun{"PipeAsFile", {"dump", "DIR/x.fifo"}, "not an ordinary file"},
+        BadRun{"DeviceAsFile", {"dump", "/dev/zero"}, "not an ordinary file"},
+        BadRun{"PipeAsTarget", {"new", "DIR/x.fifo"}, "not an ordinary file"},
+        // Checked before the port: no radio is read for nothing.
+        BadRun{"ReadIntoAPipe", {"read", "COM9", "DIR/x.fifo"}, "not an ordinary file"},
+        // Not "/.dat" or "/dev/null.dat": the name before the suffix counts too.
+        BadRun{"RootAsTarget", {"new", "/"}, "names a folder"},
+        BadRun{"FolderAsTarget", {"new", "DIR"}, "not an ordinary file"},
+        BadRun{"ReadIntoADevice", {"read", "--fast", "demo", "/dev/null"}, "not an ordinary file"},
+        BadRun{"ImportIntoADevice", {"import", "DIR/text.dat", "/dev/null"}, "not an ordinary file"},
+        BadRun{"UnknownCommand", {"frobnicate"}, "unknown command frobnicate"}),
     [](const testing::TestParamInfo<BadRun>& info) { return info.param.name; });
 
 TEST_F(Cli, SaveStoppedByAFileSizeLimitKeepsTheOldFileAndFails)
@@ -167,10 +173,15 @@ TEST_F(Cli, FileNamesGetTheDataSuffixAndAreNeverMangled)
     // Qt cannot carry a name that is not UTF-8: refused, not written under another name.
     QProcess shell;
     shell.setWorkingDirectory(m_dir.path());
-    shell.start("/bin/sh", {"-c", R"sh(exec "$0" new "$(printf 'caf\351.dat')")sh", CliPath()});
-    ASSERT_TRUE(shell.waitForFinished(15000));
-        EXPECT_EQ(shell.exitCode(), 1);
-        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"work1.dat"});
+    for (const char* command : {R"sh(exec "$0" new "$(printf 'caf\351.dat')")sh",
+                                R"sh(exec "$0" export work1.dat "$(printf 'caf\351.csv')")sh",
+                                R"sh(exec "$0" import "$(printf 'caf\351.csv')" work1)sh"}) {
+        shell.start("/bin/sh", {"-c", command, CliPath()});
+        ASSERT_TRUE(shell.waitForFinished(15000));
+        EXPECT_EQ(shell.exitCode(), 1) << command;
+        EXPECT_TRUE(shell.readAllStandardError().contains("not valid in this system's encoding")) << command;
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"work1.dat"});
 }
 
 }  // namespace

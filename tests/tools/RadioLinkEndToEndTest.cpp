@@ -2,6 +2,7 @@
 #include <optional>
 
 #include <unistd.h>
+#include <QDir>
 #include <QRegularExpression>
 
 #include "ToolRun.h"
@@ -154,6 +155,46 @@ TEST_F(RadioLinkEndToEnd, RadioLoadedFromADataFileReadsBackAsThatFile)
     EXPECT_EQ(*back, DocumentImage());
 }
 
+TEST_F(RadioLinkEndToEnd, ReadsFinishingTogetherKeepABackupOfEachRadio)
+{
+    // Two radios of the same band, so that backups of the same second share a name.
+    MemoryImage second = DocumentImage();
+    StoreFreq(second, 0, layout::kRxFreqRow, "401.00000");
+    ASSERT_TRUE(WriteDataFile(path("second.dat"), second));
+    const QString first = startRadio({"--load", path("doc.dat")});
+    QProcess other;
+    other.start(SimPath(), {"--load", path("second.dat")});
+    ASSERT_TRUE(other.waitForStarted(3000) && other.waitForReadyRead(3000));
+    const QString otherDevice = QString::fromUtf8(other.readLine()).trimmed();
+    ASSERT_FALSE(first.isEmpty());
+
+    constexpr int kRounds = 8;
+    for (int round = 0; round < kRounds; ++round) {
+        QProcess a;
+        QProcess b;
+        a.start(CliPath(), {"read", first, path("a.dat"), "--ident", path("doc.dat")});
+        b.start(CliPath(), {"read", otherDevice, path("b.dat"), "--ident", path("doc.dat")});
+        ASSERT_TRUE(a.waitForFinished(15000) && b.waitForFinished(15000));
+        ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+        ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+    }
+    ASSERT_EQ(RunCli({"read", first, path("c.dat"), "--ident", path("doc.dat"), "--no-backup"}).status, 0);
+    other.terminate();
+    other.waitForFinished(3000);
+
+    const QDir backups(path("data/ULVO/ZQ-915/backups"));
+    int ofFirst = 0;
+    int ofSecond = 0;
+    for (const QString& name : backups.entryList(QDir::Files)) {
+        const auto image = LoadImage(backups.filePath(name));
+        ASSERT_TRUE(image) << name.toStdString();
+        ofFirst += SameRadioColumns(*image, DocumentImage()) ? 1 : 0;
+        ofSecond += SameRadioColumns(*image, second) ? 1 : 0;
+    }
+    EXPECT_EQ(ofFirst, kRounds);
+    EXPECT_EQ(ofSecond, kRounds);
+}
+
 TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
 {
     const QString device = startRadio({});
@@ -164,6 +205,21 @@ TEST_F(RadioLinkEndToEnd, BatchWriteReportsEachPortAndFailsIfOneFailed)
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.out.count("Writing completed!"), 2) << write.out.toStdString();
     EXPECT_TRUE(write.err.contains(missing + ": Cannot Open Communication Port.")) << write.err.toStdString();
+}
+
+TEST_F(RadioLinkEndToEnd, PortNamedTwiceUnderAnotherPathIsWrittenOnce)
+{
+    const QString device = startRadio({});
+    ASSERT_FALSE(device.isEmpty());
+    const QString doubled = QString(device).replace(QStringLiteral("/pts/"), QStringLiteral("/pts//"));
+    ASSERT_TRUE(QFile::link(device, path("radio-link")));
+
+    const ToolRun write =
+        RunCli({"write", "--parallel", device, doubled, path("radio-link"), path("doc.dat")});
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.out.count("Writing completed!"), 1) << write.out.toStdString();
+    EXPECT_EQ(write.err.count("named twice; written once"), 2) << write.err.toStdString();
+    EXPECT_FALSE(write.err.contains("Model type is wrong.")) << write.err.toStdString();
 }
 
 TEST_F(RadioLinkEndToEnd, ParallelVerifiedWriteFailsOnlyTheRadioThatStoresAByteWrong)
@@ -235,6 +291,49 @@ TEST_F(RadioLinkEndToEnd, InterruptedTransfersEndTheSessionAndSaySo)
     EXPECT_TRUE(writeErr.contains(device + ": interrupted, radio partly written\n" + device + ": not done"))
         << writeErr.toStdString();
     EXPECT_EQ(lastMessageToRadio().right(2), "45");
+}
+
+TEST_F(RadioLinkEndToEnd, WriteStoppedBeforeItsFirstBlockLeftTheRadioAsItWas)
+{
+    const QString device = startRadio({"--fault", "noreply@1", "--log"});
+    ASSERT_FALSE(device.isEmpty());
+    QProcess write;
+    write.setReadChannel(QProcess::StandardError);
+    write.start(CliPath(), {"write", device, path("doc.dat")});
+    QByteArray err;
+    while (!err.contains("Completion percentage:  0%")) {
+        ASSERT_TRUE(write.waitForReadyRead(5000)) << err.toStdString();
+        err += write.readAllStandardError();
+    }
+    ::kill(static_cast<pid_t>(write.processId()), SIGINT);
+    const QString writeErr = QString::fromUtf8(err) + finishedErr(write);
+    EXPECT_EQ(write.exitCode(), 130) << writeErr.toStdString();
+    EXPECT_TRUE(writeErr.contains(device + ": interrupted, radio not changed\n")) << writeErr.toStdString();
+    EXPECT_EQ(lastMessageToRadio().right(2), "45");
+}
+
+TEST_F(RadioLinkEndToEnd, RadioGoneDuringTheReadBackStillSaysTheWriteCompleted)
+{
+    const QString device = startRadio({"--paced"});
+    ASSERT_FALSE(device.isEmpty());
+    QProcess write;
+    write.setReadChannel(QProcess::StandardError);
+    write.start(CliPath(), {"write", "--verify", device, path("doc.dat")});
+    QByteArray err;
+    while (!err.contains("Verifying - Completion percentage: 2%")) {
+        ASSERT_TRUE(write.waitForReadyRead(15000)) << err.toStdString();
+        err += write.readAllStandardError();
+    }
+    m_sim.kill();
+    ASSERT_TRUE(write.waitForFinished(5000));
+    const QString writeErr = QString::fromUtf8(err + write.readAllStandardError());
+    EXPECT_EQ(write.exitCode(), 1);
+    EXPECT_TRUE(writeErr.contains(device +
+                                  ": The radio was written completely, but the verification could not be "
+                                  "completed: Check Connection. step "))
+        << writeErr.toStdString();
+    EXPECT_TRUE(writeErr.contains("port disappeared (cable unplugged?)")) << writeErr.toStdString();
+    m_sim.waitForFinished(3000);
 }
 
 TEST_F(RadioLinkEndToEnd, PortCausesAreNamed)

@@ -7,12 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <csignal>
 
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
 #include "link/CommPortChoice.h"
+#include "link/frmClone.h"
 #include "platform/Backups.h"
 #include "platform/DataFileStore.h"
+#include "platform/InterruptWatcher.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
 #include "ui/main/DocumentState.h"
@@ -140,6 +143,17 @@ TEST_F(RadioCommandsTest, CompletedReadIsBackedUpAsReadAndAFailedBackupOnlySaysS
     blocker.remove();
 }
 
+TEST_F(RadioCommandsTest, DemoRadioReadsAreNeverBackedUp)
+{
+    QDir(backups::folder()).removeRecursively();
+    state.commPortDevice = "Demo";
+    prompter.answers = {Button::Ok};
+    RunTransferWindow();
+    window->radioCommands().Read();
+    EXPECT_EQ(prompter.asked.back().text.toStdString(), "Reading completed!");
+    EXPECT_FALSE(QDir(backups::folder()).exists());
+}
+
 TEST_F(RadioCommandsTest, IncompleteReadLeavesTheDocumentAndItsUnsavedChanges)
 {
     MemoryImage radioImage = freshImage;
@@ -235,6 +249,68 @@ TEST_F(VerifyAfterWrite, CorruptedByteNamesItsChannelAndAddress)
     EXPECT_EQ(Texts().back(), "Verification failed at CH 7, address 0x060: written 00, read FF.");
     EXPECT_EQ(prompter.asked.back().icon, Prompter::Icon::Critical);
     EXPECT_EQ(state.memoryImage, document) << "the read-back never replaces the document";
+}
+
+TEST_F(VerifyAfterWrite, ReadBackThatCannotCompleteSaysTheRadioWasWrittenCompletely)
+{
+    trigger("mnuProgram_Verify");
+    prompter.answers = {Button::Ok, Button::Cancel};  // go ahead; Cancel at Check Connection
+    prompter.dialogScripts.push_back([this](QDialog& dialog) {
+        RadioTransfer& transfer = static_cast<frmClone&>(dialog).transfer();
+        transfer.setDeadlineMs(30);
+        QObject::connect(&transfer, &RadioTransfer::progressChanged, &dialog, [this, &transfer](int value) {
+            if (transfer.verifying() && value == 0) line.radio.addFault({RadioModel::FaultKind::HangUp, 5});
+        });
+        return dialog.exec();
+    });
+    trigger("mnuProgram_Write");
+    ASSERT_EQ(prompter.asked.size(), 3u);
+    EXPECT_EQ(prompter.asked[1].text, "Check Connection. Retry or Cancel?");
+    EXPECT_TRUE(prompter.asked[2].text.startsWith(
+        "The radio was written completely, but the verification could not be completed: Check Connection. "
+        "step 5 (read block 3)"))
+        << prompter.asked[2].text.toStdString();
+    EXPECT_EQ(prompter.asked[2].icon, Prompter::Icon::Exclamation);
+    for (int a = 0; a < RadioModel::kMemorySize; ++a)
+        ASSERT_EQ(line.radio.memory()[a], state.memoryImage.atAddress(a)) << a;
+}
+
+// What the program does on SIGTERM or SIGINT: the transfer under way is told
+// to stop, and what it left is said.
+TEST_F(RadioCommandsTest, StopSignalEndsTheTransferAndSaysWhatTheRadioHolds)
+{
+    struct Case {
+        int fault;   // the step whose reply never comes
+        int signal;  // sent once that step's message is out
+        const char* note;
+    };
+    for (const Case& c : {Case{1, SIGTERM, "COM1: interrupted, radio not changed"},
+                          Case{5, SIGINT, "COM1: interrupted, radio partly written"}}) {
+        const std::size_t seen = line.radio.messages().size();
+        line.radio.addFault({RadioModel::FaultKind::NoReply, c.fault});
+        InterruptWatcher watcher;
+        QString note = QStringLiteral("none");
+        QObject::connect(&watcher, &InterruptWatcher::interrupted, window.get(),
+                         [&] { note = window->radioCommands().interruptTransfer(); });
+        prompter.answers = {Button::Ok};
+        prompter.dialogScripts.push_back([&](QDialog& dialog) {
+            QObject::connect(&static_cast<frmClone&>(dialog).transfer(), &RadioTransfer::progressChanged,
+                             &dialog, [&](int value) {
+                                 if (value == std::max(0, c.fault - 2)) std::raise(c.signal);
+                             });
+            return dialog.exec();
+        });
+        prompter.asked.clear();
+        trigger("mnuProgram_Write");
+        EXPECT_EQ(note, c.note);
+        EXPECT_EQ(prompter.asked.size(), 1u) << "only the question before the write";
+        EXPECT_EQ(line.radio.messages().back(), std::vector<std::uint8_t>{'E'});
+        const auto& messages = line.radio.messages();
+        const bool written = std::any_of(messages.begin() + static_cast<std::ptrdiff_t>(seen), messages.end(),
+                                         [](const auto& m) { return m.front() == 'W'; });
+        EXPECT_EQ(written, c.fault != 1);
+        EXPECT_EQ(window->radioCommands().interruptTransfer(), QString()) << "nothing under way any more";
+    }
 }
 
 struct CommandCase {

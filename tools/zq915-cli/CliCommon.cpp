@@ -21,21 +21,6 @@ int CliFail(std::string_view message)
     return kCliFailed;
 }
 
-namespace {
-
-std::optional<QString> FileArgument(const std::string& arg)
-{
-    // Qt holds file names as Unicode; a name that does not survive the trip
-    // would open, create or report some other file.
-    const QByteArray native = QByteArray::fromStdString(arg);
-    QString name = QFile::decodeName(native);
-    if (QFile::encodeName(name) == native) return name;
-    CliFail(arg + ": file name is not valid in this system's encoding");
-    return std::nullopt;
-}
-
-}  // namespace
-
 bool ParsedArgs::hasFlag(std::string_view flag) const
 {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
@@ -88,14 +73,13 @@ DocumentCodes ParseDocumentCodes(const ParsedArgs& parsed)
             const std::optional<int> code = ParseCode(value, kFirstBandCode, kLastBandCode);
             if (!code) codes.error = "unknown band code " + value + " (use 238..248)";
             codes.band = code.value_or(codes.band);
+            codes.bandGiven = true;
         } else if (name == "--model") {
             const std::optional<int> code = ParseCode(value, kFirstModelCode, kFirstModelCode + 2);
             if (!code) codes.error = "unknown model code " + value + " (use 56..58)";
             codes.model = code.value_or(codes.model);
-        } else {
-            continue;
+            codes.modelGiven = true;
         }
-        codes.given = true;
     }
     return codes;
 }
@@ -107,6 +91,17 @@ MemoryImage NewDocumentImage(int band, int model)
     state.memoryImage.set(layout::kModelRow, layout::kRadioColumn, static_cast<std::uint8_t>(model));
     ResetImage(state);
     return state.memoryImage;
+}
+
+std::optional<QString> FileArgument(const std::string& arg)
+{
+    // Qt holds file names as Unicode; a name that does not survive the trip
+    // would open, create or report some other file.
+    const QByteArray native = QByteArray::fromStdString(arg);
+    QString name = QFile::decodeName(native);
+    if (QFile::encodeName(name) == native) return name;
+    CliFail(arg + ": file name is not valid in this system's encoding");
+    return std::nullopt;
 }
 
 std::optional<MemoryImage> LoadDataFile(const std::string& path)
@@ -131,12 +126,18 @@ std::optional<std::string> OutputFile(const std::string& path)
 {
     const std::optional<QString> file = FileArgument(path);
     if (!file) return std::nullopt;
-    const QString name = filestore::withSuffix(*file, QStringLiteral("dat"));
-    const std::string output = QFile::encodeName(name).toStdString();
-    const QString refused = filestore::refusedTarget(name);
-    if (refused.isEmpty()) return output;
-    CliFail("cannot write " + output + ": " + refused.toStdString());
-    return std::nullopt;
+    if (QFileInfo(*file).fileName().isEmpty()) {
+        CliFail("cannot write " + path + ": it names a folder, not a file");
+        return std::nullopt;
+    }
+    // "/dev/null" must not become "/dev/null.dat" beside the device.
+    for (const QString& name : {*file, filestore::withSuffix(*file, QStringLiteral("dat"))}) {
+        const QString refused = filestore::refusedTarget(name);
+        if (refused.isEmpty()) continue;
+        CliFail("cannot write " + QFile::encodeName(name).toStdString() + ": " + refused.toStdString());
+        return std::nullopt;
+    }
+    return QFile::encodeName(filestore::withSuffix(*file, QStringLiteral("dat"))).toStdString();
 }
 
 bool SaveDataFile(const std::string& path, const MemoryImage& image)

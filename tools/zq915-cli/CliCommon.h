@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,8 +47,9 @@ struct ParsedArgs {
 struct DocumentCodes {
     int band = 0;
     int model = 0;
-    bool given = false;  // either option was given
-    std::string error;   // set: an unknown code
+    bool bandGiven = false;
+    bool modelGiven = false;
+    std::string error;  // set: an unknown code
 };
 [[nodiscard]] DocumentCodes ParseDocumentCodes(const ParsedArgs& parsed);
 
@@ -57,11 +59,15 @@ struct DocumentCodes {
 // File name arguments are bytes in this system's encoding; one that Qt
 // cannot carry through unchanged is refused with a message.
 
+// The file name argument as Qt holds it; reported nullopt when it cannot be carried.
+[[nodiscard]] std::optional<QString> FileArgument(const std::string& arg);
+
 // Reads and decodes a data file; on failure prints the reason and returns nullopt.
 [[nodiscard]] std::optional<MemoryImage> LoadDataFile(const std::string& path);
-// The file to write for `path`: ".dat" added to a name without a suffix.
-// Reported nullopt when the name exists and is not a regular file, so a
-// command can check it before any work.
+// The document file every writing command writes for `path`: ".dat" added
+// to a name without a suffix. Reported nullopt when the name, with or without
+// the suffix, exists and is not a regular file (a folder, a device), or names
+// no file at all ("dir/"), so a command can check it before any work.
 [[nodiscard]] std::optional<std::string> OutputFile(const std::string& path);
 // Encodes and writes atomically; on failure prints the reason and returns false.
 [[nodiscard]] bool SaveDataFile(const std::string& path, const MemoryImage& image);

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 
@@ -22,7 +23,9 @@ int RunExport(const CliArgs& args)
         std::cout << ExportChannelsCsv(*image) << std::flush;
         return std::cout ? kCliOk : CliFail("cannot write to standard output");
     }
-    const QString error = ExportChannelsCsvTo(QString::fromLocal8Bit(out), *image);
+    const std::optional<QString> file = FileArgument(out);
+    if (!file) return kCliFailed;
+    const QString error = ExportChannelsCsvTo(*file, *image);
     return error.isEmpty() ? kCliOk : CliFail("cannot write " + out + ": " + error.toStdString());
 }
 
@@ -35,21 +38,29 @@ int RunImport(const CliArgs& args)
     if (!codes.error.empty()) return CliFail(codes.error);
 
     const std::string& csvPath = parsed.positional[0];
-    const std::string& datPath = parsed.positional[1];
+    const std::optional<QString> csvFile = FileArgument(csvPath);
+    const std::optional<std::string> datPath = OutputFile(parsed.positional[1]);
+    if (!csvFile || !datPath) return kCliFailed;
     std::optional<MemoryImage> document;
-    if (QFileInfo::exists(QString::fromLocal8Bit(datPath))) {
-        // An existing document keeps its band and model: its channels would not fit another.
-        if (codes.given) return CliFail(datPath + " exists; --band and --model only apply to a new file");
-        document = LoadDataFile(datPath);
+    if (QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(*datPath)))) {
+        document = LoadDataFile(*datPath);
         if (!document) return kCliFailed;
+        // An existing document keeps its band and model: its channels would not fit another.
+        const bool otherBand =
+            codes.bandGiven && codes.band != document->at(layout::kBandRow, layout::kRadioColumn);
+        const bool otherModel =
+            codes.modelGiven && codes.model != document->at(layout::kModelRow, layout::kRadioColumn);
+        if (otherBand || otherModel)
+            return CliFail(*datPath + " exists with another " + (otherBand ? "band" : "model") +
+                           "; --band and --model only apply to a new file");
     } else {
         document = NewDocumentImage(codes.band, codes.model);
     }
 
-    const ChannelImport result = ImportChannelsCsvFrom(QString::fromLocal8Bit(csvPath), *document);
+    const ChannelImport result = ImportChannelsCsvFrom(*csvFile, *document);
     if (!result.error.empty()) return CliFail(csvPath + ": " + result.error);
     std::cerr << ImportReportText(result) << '\n';
     if (parsed.hasFlag("--strict") && !result.skipped.empty())
-        return CliFail("--strict: rows were skipped, " + datPath + " not written");
-    return SaveDataFile(datPath, result.image) ? kCliOk : kCliFailed;
+        return CliFail("--strict: rows were skipped, " + *datPath + " not written");
+    return SaveDataFile(*datPath, result.image) ? kCliOk : kCliFailed;
 }

@@ -9,7 +9,8 @@
 #include <memory>
 
 #include "CliCommon.h"
-#include "PortWrite.h"
+#include "PortJob.h"
+#include "link/PortForName.h"
 #include "platform/InterruptWatcher.h"
 
 namespace {
@@ -24,18 +25,21 @@ public:
         : m_interrupts(interrupts), m_terminal(isatty(STDERR_FILENO) != 0)
     {
         for (std::size_t i = 0; i < ports.size(); ++i)
-            m_writes.push_back(std::make_unique<PortWrite>(makePort(ports[i]), ports[i], image, verify,
-                                                           [this, i] { changed(i); }));
+            m_writes.push_back(std::make_unique<PortJob>(
+                makePort(ports[i]), ports[i],
+                verify ? RadioTransfer::Job::VerifiedWrite : RadioTransfer::Job::Write, image,
+                [this, i] { changed(i); }));
     }
 
-    // A port named twice in the group is refused the second time: one radio
-    // cannot take two writes at once.
+    // A port named twice in the group, under any of its names, is refused the
+    // second time: one radio cannot take two writes at once.
     void run()
     {
-        std::vector<std::string> named;
+        std::vector<QString> named;
         for (const auto& write : m_writes) {
-            const bool twice = std::find(named.begin(), named.end(), write->port()) != named.end();
-            named.push_back(write->port());
+            const QString identity = PortIdentity(QString::fromStdString(write->port()));
+            const bool twice = std::find(named.begin(), named.end(), identity) != named.end();
+            named.push_back(identity);
             if (m_interrupts.caught() != 0) {
                 write->refuse("not done");
             } else {
@@ -49,7 +53,7 @@ public:
         if (m_terminal && m_drawn) std::cerr << std::flush;
     }
 
-    [[nodiscard]] const std::vector<std::unique_ptr<PortWrite>>& writes() const { return m_writes; }
+    [[nodiscard]] const std::vector<std::unique_ptr<PortJob>>& writes() const { return m_writes; }
 
 private:
     [[nodiscard]] bool allDone() const
@@ -59,7 +63,7 @@ private:
 
     void changed(std::size_t index)
     {
-        const PortWrite& write = *m_writes[index];
+        const PortJob& write = *m_writes[index];
         if (!write.done()) show(index, write.port() + ": " + write.status());
         if (allDone()) m_loop.quit();
     }
@@ -79,13 +83,13 @@ private:
     }
 
     const InterruptWatcher& m_interrupts;
-    std::vector<std::unique_ptr<PortWrite>> m_writes;
+    std::vector<std::unique_ptr<PortJob>> m_writes;
     QEventLoop m_loop;
     bool m_terminal;
     bool m_drawn = false;
 };
 
-void PrintResult(const PortWrite& write, bool withTime)
+void PrintResult(const PortJob& write, bool withTime)
 {
     std::ostream& out = write.ok() ? std::cout : std::cerr;
     out << write.port() << ": " << write.status();

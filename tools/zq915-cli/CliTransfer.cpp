@@ -8,12 +8,12 @@
 
 #include "CliDiff.h"
 #include "CliFleet.h"
+#include "PortJob.h"
 #include "core/AppState.h"
 #include "core/BandTable.h"
 #include "core/ChannelView.h"
 #include "core/Layout.h"
 #include "core/NewDocument.h"
-#include "link/CloneRunner.h"
 #include "link/PortForName.h"
 #include "platform/Backups.h"
 #include "platform/InterruptWatcher.h"
@@ -21,9 +21,6 @@
 #include "strings/Strings.h"
 
 namespace {
-
-// Nobody can answer Retry here: the question's first sentence is the message.
-constexpr std::string_view kCheckConnection = "Check Connection.";
 
 // Said of a port that an interruption kept from being tried.
 constexpr std::string_view kNotDone = "not done";
@@ -68,8 +65,8 @@ std::optional<Ports> PortsFor(const ParsedArgs& parsed, const std::vector<std::s
     return Ports{.pacing = DemoSerialPort::Pacing::None};
 }
 
-TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Direction direction,
-                        const MemoryImage& image, const InterruptWatcher& interrupts)
+TransferResult Read(Ports& ports, const std::string& port, const MemoryImage& image,
+                    const InterruptWatcher& interrupts)
 {
     TransferResult result;
     if (interrupts.caught() != 0) {
@@ -77,55 +74,30 @@ TransferResult Transfer(Ports& ports, const std::string& port, CloneSession::Dir
         result.message = std::string(kNotDone);
         return result;
     }
-    const QString portName = QString::fromStdString(port);
-    const std::unique_ptr<SerialPort> serial = PortForName(portName, ports.demoRadio, ports.pacing);
-    CloneRunner runner(*serial, portName, direction, image);
-    if (!runner.openPort()) {
-        result.message = Text(TextId::CannotOpenPort) + "\n" + serial->errorText().toStdString();
-        return result;
-    }
-
     QEventLoop loop;
-    // A signal that came while the port was opening is delivered once the loop runs.
-    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &loop, [&] {
-        if (!runner.interrupt()) return;
-        result.interrupted = true;
-        result.message = runner.interruptedNote().toStdString();
-    });
     std::string lastLabel;
-    QObject::connect(&runner, &CloneRunner::progressChanged, &loop, [&](int, const QString& label) {
-        const std::string text = label.toStdString();
-        if (text == lastLabel) return;
-        lastLabel = text;
-        std::cerr << '\r' << port << ": " << text << std::flush;
-    });
-    QObject::connect(&runner, &CloneRunner::checkConnection, &loop, [&] {
-        result.message = std::string(kCheckConnection) + " " + runner.failureDetail().toStdString();
-        runner.answerPrompt(false);
-    });
-    CloneRunner::Outcome outcome = CloneRunner::Outcome::Cancelled;
-    QObject::connect(&runner, &CloneRunner::finished, &loop, [&](CloneRunner::Outcome how) {
-        outcome = how;
-        loop.quit();
-    });
-    runner.start();
-    loop.exec();
+    PortJob* running = nullptr;
+    PortJob job(PortForName(QString::fromStdString(port), ports.demoRadio, ports.pacing), port,
+                RadioTransfer::Job::Read, image, [&] {
+                    if (running == nullptr) return;
+                    if (running->done()) {
+                        loop.quit();
+                        return;
+                    }
+                    lastLabel = running->status();
+                    std::cerr << '\r' << port << ": " << lastLabel << std::flush;
+                });
+    running = &job;
+    // A signal that came while the port was opening is delivered once the loop runs.
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &loop, [&] { job.interrupt(); });
+    job.start();
+    if (!job.done()) loop.exec();
     if (!lastLabel.empty()) std::cerr << '\n';
 
-    switch (outcome) {
-        case CloneRunner::Outcome::Completed:
-            result.ok = true;
-            result.message = Text(direction == CloneSession::Direction::Read ? TextId::ReadingCompleted
-                                                                             : TextId::WritingCompleted);
-            result.image = runner.session().image();
-            break;
-        case CloneRunner::Outcome::Refused:
-            result.message = Text(TextId::WrongModel);
-            break;
-        case CloneRunner::Outcome::Cancelled:
-            if (result.message.empty()) result.message = std::string(kCheckConnection);
-            break;
-    }
+    result.ok = job.ok();
+    result.interrupted = job.interrupted();
+    result.message = job.status();
+    result.image = job.image();
     return result;
 }
 
@@ -153,13 +125,14 @@ int RunRead(const CliArgs& args)
     }
 
     const std::string& port = parsed.positional[0];
-    const TransferResult result = Transfer(*ports, port, CloneSession::Direction::Read, start, interrupts);
+    const TransferResult result = Read(*ports, port, start, interrupts);
     if (result.interrupted) {
         std::cerr << port << ": " << result.message << '\n';
         return InterruptWatcher::exitStatus(interrupts.caught());
     }
     if (!result.ok) return CliFail(result.message);
-    if (!parsed.hasFlag("--no-backup")) {
+    // The demo radio's memory is nobody's: its copies would only push real backups out.
+    if (!parsed.hasFlag("--no-backup") && !IsDemoPortName(QString::fromStdString(port))) {
         const QString error = backups::save(result.image);
         if (!error.isEmpty()) std::cerr << "zq915-cli: backup not written: " << error.toStdString() << '\n';
     }

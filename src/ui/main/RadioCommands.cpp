@@ -91,6 +91,13 @@ void RadioCommands::UseDemoRadio()
     Q_EMIT portChoiceChanged();
 }
 
+QString RadioCommands::interruptTransfer()
+{
+    if (m_transferWindow == nullptr || !m_transferWindow->transfer().interrupt()) return {};
+    RadioTransfer& transfer = m_transferWindow->transfer();
+    return transfer.portName() + QStringLiteral(": ") + transfer.interruptedNote();
+}
+
 bool RadioCommands::probePort()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
@@ -120,9 +127,11 @@ bool RadioCommands::transfer()
 {
     const std::unique_ptr<SerialPort> port = m_makePort();
     frmClone window(m_state, m_prompter, *port, &m_window);
-    window.setReadCommittedHandler([this] {
+    // The demo radio's memory is nobody's: its copies would only push real backups out.
+    const bool backUp = !IsDemoPortName(SelectedPortName(m_state));
+    window.setReadCommittedHandler([this, backUp] {
         // The copy is of the radio's bytes, before showing them normalises any.
-        const QString error = backups::save(m_state.memoryImage);
+        const QString error = backUp ? backups::save(m_state.memoryImage) : QString();
         if (!error.isEmpty())
             Q_EMIT statusMessage(
                 QString::fromStdString(TextWith(TextId::BackupFailed, {error.toStdString()})));
@@ -132,6 +141,8 @@ bool RadioCommands::transfer()
         reportPortFailure(*port);
         return false;
     }
+    m_transferWindow = &window;
     m_prompter.exec(window);
+    m_transferWindow = nullptr;
     return window.readCompleted();
 }

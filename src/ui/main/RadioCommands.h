@@ -9,6 +9,7 @@
 
 class DocumentCommands;
 class DocumentController;
+class frmClone;
 class Prompter;
 class QWidget;
 class SerialPort;
@@ -47,6 +48,10 @@ public:
     // The built-in demo radio becomes the port, as if chosen in the dialog.
     void UseDemoRadio();
 
+    // The process is asked to stop: a transfer under way tells the radio End
+    // at once. Returns "<port>: <what it left>", or empty when none was under way.
+    QString interruptTransfer();
+
 Q_SIGNALS:
     // A note for the window's status bar.
     void statusMessage(const QString& text);
@@ -70,4 +75,5 @@ private:
     // The demo radio keeps what was written to it until the program ends.
     RadioModel m_demoRadio;
     PortFactory m_makePort;
+    frmClone* m_transferWindow = nullptr;  // while one runs
 };

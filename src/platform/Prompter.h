@@ -19,6 +19,12 @@ public:
     virtual Button message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                            Buttons buttons, Button defaultButton) = 0;
 
+    // A message with `details` (any length) in a scrollable area the box can
+    // show. With `acceptText` it asks: the buttons `acceptText` (pressed by
+    // Enter, answering Ok) and Cancel; without, it has OK alone and answers Ok.
+    virtual Button detailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                   const QString& title, Icon icon, const QString& acceptText) = 0;
+
     // `filter` is in the program's "Description|*.ext" form. The dialog starts
     // in `startFolder`, or where the toolkit chooses when it is empty. Empty
     // result = cancelled.

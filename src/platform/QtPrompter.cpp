@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -83,6 +84,23 @@ Prompter::Button QtPrompter::message(QWidget* parent, const QString& text, const
     QMessageBox box(ToQt(icon), title, text, ToQt(buttons), parent);
     box.setDefaultButton(ToQt(defaultButton));
     return FromQt(box.exec(), buttons);
+}
+
+Prompter::Button QtPrompter::detailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                             const QString& title, Icon icon, const QString& acceptText)
+{
+    QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, parent);
+    box.setDetailedText(details);
+    if (acceptText.isEmpty()) {
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.exec();
+        return Button::Ok;
+    }
+    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept ? Button::Ok : Button::Cancel;
 }
 
 QString QtFileFilter(const QString& programFilter)

@@ -7,6 +7,8 @@ class QtPrompter final : public Prompter {
 public:
     Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
+    Button detailedMessage(QWidget* parent, const QString& text, const QString& details, const QString& title,
+                           Icon icon, const QString& acceptText) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
     int exec(QDialog& dialog) override;

@@ -105,7 +105,7 @@ TEST(ChannelCsv, GenericPlanImportsWithAReportNamingTheSkippedRows)
 
     const ChannelImport result = ImportChannelsCsv(plan, document);
     EXPECT_EQ(ImportReportText(result),
-              "5 channels imported.\nSkipped rows:\nLine 6: frequency 440.000000 is outside the band\n"
+              "5 channels imported.\nLocations counted from 0 (0 is channel 1)\nSkipped rows:\nLine 6: frequency 440.000000 is outside the band\n"
               "Line 7: unsupported mode \"AM\"\nLine 8: channel 2 was already filled by line 3");
     using Row = std::vector<std::string>;
     EXPECT_EQ(Cells(result.image, 1),
@@ -127,7 +127,8 @@ TEST(ChannelCsv, RefusedFilesChangeNothingAndSayWhy)
     ASSERT_EQ(TypeChannel(state, 4, Typed("145")), TypingFault::kNone);
     const std::pair<std::string, std::string> cases[] = {
         {"CH,RX Freq\r\n1,\"145\r\n", "The file is not a CSV file."},
-        {"Channel;Frequency\r\n1;145\r\n", "The file has no recognised header line."},
+        {"Channel;Frequency\r\n1;145\r\n",
+         "The file has no recognised header line (separators tried: comma, semicolon, tab)."},
         {std::string(kMaxChannelCsvBytes + 1, ' '), "The file is larger than 1 MiB."},
     };
     for (const auto& [file, message] : cases) {

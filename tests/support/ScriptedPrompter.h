@@ -16,6 +16,8 @@ public:
         Icon icon;
         Buttons buttons;
         Button defaultButton;
+        QString details;     // detailedMessage only
+        QString acceptText;  // detailedMessage only; set: Buttons::OkCancel with this text for Ok
     };
     struct FileAsked {
         QString filter;
@@ -35,6 +37,9 @@ public:
 
     Button message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
+    // Recorded in `asked` like a message; a question takes the next answer.
+    Button detailedMessage(QWidget* parent, const QString& text, const QString& details, const QString& title,
+                           Icon icon, const QString& acceptText) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName) override;
     int exec(QDialog& dialog) override;

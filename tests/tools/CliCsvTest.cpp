@@ -26,7 +26,7 @@ TEST_F(CliCsv, ImportMakesANewFileAndExportGivesTheRowsBack)
     const ToolRun imported =
         RunCli({"import", path("in.csv"), path("a.dat"), "--band", "239", "--model", "57"});
     EXPECT_EQ(imported.status, 0);
-    EXPECT_EQ(imported.err, "1 channels imported.\n");
+    EXPECT_EQ(imported.err, "1 channel imported.\n");
     EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.startsWith("7105B\t136 - 174 MHz"));
     const ToolRun exported = RunCli({"export", path("a.dat"), "-"});
     EXPECT_EQ(exported.status, 0);

@@ -16,10 +16,15 @@ public:
 
     void Export();
     // Replaces the channel list, leaves the document modified and reports
-    // what was imported and skipped.
+    // what was imported and skipped. Channels that hold data are replaced
+    // only when the user confirms; an import in which no row could be used
+    // changes nothing.
     void Import();
 
 private:
+    // Channels the grid shows.
+    [[nodiscard]] int PresentChannels() const;
+
     DocumentController& m_document;
     Prompter& m_prompter;
     QWidget& m_window;

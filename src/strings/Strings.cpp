@@ -249,6 +249,7 @@ constexpr Entry kTable[] = {
     {1892, "TX frequency below 0", "发射频率低于 0"},
     {1893, "Locations counted from 0 (0 is channel 1)", "Location 从 0 开始计数（0 为信道 1）"},
     {1894, "Location \"%1\" is not %2 to %3", "Location“%1”不在 %2 到 %3 之间"},
+    {1895, "%1 %2", "%1%2"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -262,5 +262,6 @@ enum : int {
     TxBelowZero = 1892,
     LocationsFromZero = 1893,
     LocationOutOfRange = 1894,
+    TwoSentences = 1895,
 };
 }  // namespace TextId

@@ -22,8 +22,10 @@ QString ReplaceQuestion(const ChannelImport& result, int present)
                  {std::to_string(result.imported), std::to_string(present)});
     const auto skipped = static_cast<long long>(result.skipped.size());
     if (skipped > 0) {
-        question += ' ' + TextWith(CountedId(skipped, TextId::RowWillBeSkipped, TextId::RowsWillBeSkipped),
-                                   {std::to_string(skipped)});
+        const std::string note =
+            TextWith(CountedId(skipped, TextId::RowWillBeSkipped, TextId::RowsWillBeSkipped),
+                     {std::to_string(skipped)});
+        question = TextWith(TextId::TwoSentences, {question, note});
     }
     return QString::fromStdString(question);
 }

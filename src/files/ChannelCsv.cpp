@@ -97,13 +97,16 @@ std::optional<ChannelLayout> FindLayout(std::string_view text, int channelCount,
 // Types a usable row into its channel; the reason when it cannot be used.
 // A channel that `filledByLine` already filled is tried on its own first, so
 // that the row's own fault (a frequency outside the band) is what the report names.
-std::string TypeRow(AppState& state, const RowReading& reading, int filledByLine, const ChannelLayout& layout)
+std::string TypeRow(AppState& state, const RowReading& reading, int filledByLine,
+                    const ChannelLayout& fileLayout)
 {
     const int column = reading.channel - 1;
     MemoryImage& image = state.memoryImage;
     std::array<std::uint8_t, MemoryImage::kRows> kept{};
-    for (int row = 0; row < MemoryImage::kRows; ++row) kept[row] = image.at(row, column);
-    if (filledByLine != 0) image.fillColumn(column, layout::kEmpty);
+    if (filledByLine != 0) {
+        for (int row = 0; row < MemoryImage::kRows; ++row) kept[row] = image.at(row, column);
+        image.fillColumn(column, layout::kEmpty);
+    }
     const TypingFault fault = TypeChannel(state, column, reading.typed);
     if (filledByLine != 0) {
         for (int row = 0; row < MemoryImage::kRows; ++row) image.set(row, column, kept[row]);
@@ -113,7 +116,7 @@ std::string TypeRow(AppState& state, const RowReading& reading, int filledByLine
         }
     }
     if (fault != TypingFault::kNone) return FaultText(fault, reading.shown);
-    if (layout.exactFrequencies) {
+    if (fileLayout.exactFrequencies) {
         const TypedChannel& typed = reading.typed;
         if (const auto rx = ExactFreqText(typed.rxFreq, state.bandLowerMHz, state.bandUpperMHz))
             StoreFreq(image, column, layout::kRxFreqRow, *rx);
@@ -156,18 +159,18 @@ ChannelImport ImportChannelsCsv(std::string_view text, const MemoryImage& docume
     }
     AppState state = StateFor(document);
     std::optional<std::vector<CsvRow>> rows;
-    const std::optional<ChannelLayout> layout = FindLayout(text, state.channelCount, rows, result.error);
-    if (!layout) return result;
-    result.notes = layout->notes;
+    const std::optional<ChannelLayout> fileLayout = FindLayout(text, state.channelCount, rows, result.error);
+    if (!fileLayout) return result;
+    result.notes = fileLayout->notes;
 
     for (int column = 0; column < state.channelCount; ++column)
         state.memoryImage.fillColumn(column, layout::kEmpty);
     std::vector<int> filledBy(state.channelCount + 1, 0);  // line that filled each channel
     for (std::size_t i = 1; i < rows->size(); ++i) {
         const CsvRow& row = (*rows)[i];
-        const RowReading reading = layout->read(row);
+        const RowReading reading = fileLayout->read(row);
         std::string problem = reading.problem;
-        if (problem.empty()) problem = TypeRow(state, reading, filledBy[reading.channel], *layout);
+        if (problem.empty()) problem = TypeRow(state, reading, filledBy[reading.channel], *fileLayout);
         if (!problem.empty()) {
             result.skipped.push_back({row.line, problem});
             continue;

@@ -242,8 +242,18 @@ TEST(ChannelCsv, ValuesInTheReportAreAsWrittenShortAndHarmless)
               (Row{"146.52000", "146.52000", "88.5", "88.5", "Narrow", "Add", "High", "DTMF", "On", "Off"}));
     EXPECT_EQ(Cells(result.image, 6),
               (Row{"146.50000", "146.50000", "D023I", "D023N", "Wide", "Del", "High", "DTMF", "On", "Off"}));
-    EXPECT_EQ(ReportValue("\xC2\x9B" "2J \xE2\x80\xAEtxt"), "\\x9B2J \\u202Etxt");
+    EXPECT_EQ(ReportValue("\xC2\x9B"
+                          "2J \xE2\x80\xAEtxt"),
+              "\\x9B2J \\u202Etxt");
     EXPECT_EQ(ReportValue(std::string(40, 'x')), std::string(40, 'x'));
+
+    const ChannelImport fromZero = ImportChannelsCsv(
+        "Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode\n"
+        "0,146.5,,,,,,,,FM\n128,146.5,,,,,,,,FM\n",
+        NewDocumentFor(239).memoryImage);
+    EXPECT_EQ(
+        ImportDetails(fromZero),
+        "Locations counted from 0 (0 is channel 1)\nSkipped rows:\nLine 3: Location \"128\" is not 0 to 127");
 }
 
 TEST(ChannelCsv, AnImportWithoutAUsableRowLeavesTheDocumentAsItWas)

@@ -38,6 +38,11 @@ public:
     {
         return escapeIndex;
     }
+    Button detailedMessage(QWidget*, const QString&, const QString&, const QString&, Icon,
+                           const QString&) override
+    {
+        return Button::Ok;
+    }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     int exec(QDialog&) override { return QDialog::Rejected; }

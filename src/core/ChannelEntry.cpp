@@ -48,7 +48,10 @@ std::string ToneEntry(std::string_view typed, std::int16_t toneListLast)
 {
     if (TrimBlanks(typed).empty() || MatchesTextId(typed, TextId::NoneChoice))
         return Text(TextId::NoneChoice);
-    const std::vector<std::string> list = ToneList(toneListLast);
+    // Built once: entry 0, the one text that follows the language, is not compared here.
+    static const std::vector<std::string> full = FullToneList();
+    static const std::vector<std::string> reduced = ReducedToneList();
+    const std::vector<std::string>& list = toneListLast == kReducedToneListLast ? reduced : full;
     for (std::size_t i = 1; i < list.size(); ++i)
         if (SameWord(typed, list[i])) return list[i];
     return {};

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "CsvNumbers.h"
+#include "ReportValue.h"
 #include "core/ChannelCopy.h"
 #include "core/OptionColumns.h"
 #include "core/TextMatch.h"
@@ -31,47 +33,62 @@ std::string Field(const CsvRow& row, int column)
     return std::string(TrimBlanks(row.fields[column]));
 }
 
-std::string ChannelProblem(std::string_view text, int channelCount)
+// A number field: what to type, and the field as the report quotes it.
+void ReadNumber(const std::string& written, bool decimalComma, std::string& typed, std::string& shown)
 {
-    return TextWith(TextId::ChannelNumberOutOfRange, {text, std::to_string(channelCount)});
+    typed = DecimalPointText(written, decimalComma);
+    shown = ReportValue(written);
+}
+
+void ReadTone(const std::string& written, bool decimalComma, std::string& typed, std::string& shown)
+{
+    ReadNumber(written, decimalComma, typed, shown);
+    typed = ToneListForm(typed);
 }
 
 // ---- The export layout: the grid's own columns and cell texts.
 
 enum GridColumn { kCh, kRx, kTx, kDecode, kEncode, kFirstOption, kGridColumns = 11 };
 
-std::optional<RowReader> GridReader(const CsvRow& header, int channelCount)
+std::optional<ChannelLayout> GridLayout(const CsvRow& header, int channelCount, bool decimalComma)
 {
     std::array<std::function<bool(std::string_view)>, kGridColumns> names;
     for (int i = 0; i < kGridColumns; ++i)
         names[i] = [id = kGridHeaderIds[i]](std::string_view name) { return MatchesTextId(name, id); };
     const auto at = FindColumns(header, names);
     if (at[kCh] < 0 || at[kRx] < 0) return std::nullopt;
-    return [at, channelCount](const CsvRow& row) {
+    ChannelLayout layout;
+    layout.exactFrequencies = true;
+    layout.read = [at, channelCount, decimalComma](const CsvRow& row) {
         RowReading reading;
         const std::string ch = Field(row, at[kCh]);
         const std::optional<int> channel = ParseChannelNumber(ch);
         if (!channel || *channel < 1 || *channel > channelCount) {
-            reading.problem = ChannelProblem(ch, channelCount);
+            reading.problem =
+                TextWith(TextId::ChannelNumberOutOfRange, {ReportValue(ch), std::to_string(channelCount)});
             return reading;
         }
         reading.channel = *channel;
-        reading.typed.rxFreq = Field(row, at[kRx]);
-        reading.typed.txFreq = Field(row, at[kTx]);
-        reading.typed.decode = Field(row, at[kDecode]);
-        reading.typed.encode = Field(row, at[kEncode]);
+        TypedChannel& typed = reading.typed;
+        TypedChannel& shown = reading.shown;
+        ReadNumber(Field(row, at[kRx]), decimalComma, typed.rxFreq, shown.rxFreq);
+        ReadNumber(Field(row, at[kTx]), decimalComma, typed.txFreq, shown.txFreq);
+        ReadTone(Field(row, at[kDecode]), decimalComma, typed.decode, shown.decode);
+        ReadTone(Field(row, at[kEncode]), decimalComma, typed.encode, shown.encode);
         for (int col = kFirstOption; col < kGridColumns; ++col) {
             const std::string text = Field(row, at[col]);
             if (text.empty()) continue;  // the word a new channel gets
             const std::optional<int> entry = FindOptionEntry(col, text);
             if (!entry) {
-                reading.problem = TextWith(TextId::UnknownCellText, {Text(kGridHeaderIds[col]), text});
+                reading.problem =
+                    TextWith(TextId::UnknownCellText, {Text(kGridHeaderIds[col]), ReportValue(text)});
                 return reading;
             }
-            reading.typed.options[col - kFirstOption] = *entry;
+            typed.options[col - kFirstOption] = *entry;
         }
         return reading;
     };
+    return layout;
 }
 
 // ---- The generic layout of other programming tools.
@@ -93,94 +110,117 @@ enum GenericColumn {
 constexpr std::string_view kGenericNames[kGenericColumns] = {
     "Location",  "Frequency", "Duplex",       "Offset", "Tone", "rToneFreq",
     "cToneFreq", "DtcsCode",  "DtcsPolarity", "Mode",   "Skip"};
+using GenericColumns = std::array<int, kGenericColumns>;
 
-constexpr int kScanOption = 1;  // option index of Scan; entry 1 is "Del"
 constexpr int kWideOption = 0;  // entry 1 is "Narrow"
+constexpr int kScanOption = 1;  // entry 1 is "Del"
 
-// A decimal MHz text in units of 1e-9 MHz; nullopt for anything else.
-std::optional<std::int64_t> NanoMHz(std::string_view text)
+// TX Freq from Duplex and Offset; sets `problem` for what cannot be used.
+void ReadGenericTx(const CsvRow& row, const GenericColumns& at, bool decimalComma, RowReading& reading)
 {
-    const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
-    if ((whole.empty() && fraction.empty()) || whole.size() > 6 || fraction.size() > 9) return std::nullopt;
-    std::int64_t value = 0;
-    for (char ch : whole) {
-        if (ch < '0' || ch > '9') return std::nullopt;
-        value = value * 10 + (ch - '0');
+    TypedChannel& typed = reading.typed;
+    TypedChannel& shown = reading.shown;
+    const std::string duplex = Field(row, at[kDuplex]);
+    const std::string offset = Field(row, at[kOffset]);
+    if (duplex.empty()) {
+        typed.txFreq = typed.rxFreq;
+        shown.txFreq = shown.rxFreq;
+    } else if (SameWord(duplex, "split")) {
+        if (offset.empty()) reading.problem = Text(TextId::DuplexSplitNeedsOffset);
+        ReadNumber(offset, decimalComma, typed.txFreq, shown.txFreq);
+    } else if (SameWord(duplex, "off")) {
+        typed.txFreq.clear();
+    } else if (duplex != "+" && duplex != "-") {
+        reading.problem = TextWith(TextId::UnsupportedDuplex, {ReportValue(duplex)});
+    } else if (offset.empty()) {
+        reading.problem = TextWith(TextId::DuplexNeedsOffset, {duplex});
+    } else {
+        const std::optional<std::int64_t> from = NanoMHz(typed.rxFreq);
+        const std::optional<std::int64_t> by = NanoMHz(DecimalPointText(offset, decimalComma));
+        if (!from) {
+            typed.txFreq = typed.rxFreq;  // typing reports the RX frequency
+        } else if (!by) {
+            reading.problem = TextWith(TextId::NotAFrequency, {ReportValue(offset)});
+        } else if (duplex == "-" && *by > *from) {
+            reading.problem = Text(TextId::TxBelowZero);
+        } else {
+            typed.txFreq = shown.txFreq = NanoMHzText(duplex == "+" ? *from + *by : *from - *by);
+        }
     }
-    for (std::size_t i = 0; i < 9; ++i) {
-        const char ch = i < fraction.size() ? fraction[i] : '0';
-        if (ch < '0' || ch > '9') return std::nullopt;
-        value = value * 10 + (ch - '0');
-    }
-    return value;
 }
 
-std::string NanoMHzText(std::int64_t value)
+std::string NeedsValue(std::string_view mode, int column)
 {
-    std::string fraction = std::to_string(value % 1000000000);
-    fraction.insert(0, 9 - fraction.size(), '0');
-    return std::to_string(value / 1000000000) + "." + fraction;
-}
-
-// TX frequency text from Duplex and Offset; sets `problem` for what cannot be used.
-std::string GenericTx(const std::string& rx, const std::string& duplex, const std::string& offset,
-                      std::string& problem)
-{
-    if (duplex.empty()) return rx;
-    if (SameWord(duplex, "split")) return offset;
-    if (SameWord(duplex, "off")) return {};
-    if (duplex != "+" && duplex != "-") {
-        problem = TextWith(TextId::UnsupportedDuplex, {duplex});
-        return {};
-    }
-    const std::optional<std::int64_t> from = NanoMHz(rx);
-    const std::optional<std::int64_t> by = NanoMHz(offset);
-    if (!from) return rx;  // typing reports the RX frequency
-    if (!by) {
-        problem = TextWith(TextId::NotAFrequency, {offset});
-        return {};
-    }
-    const std::int64_t tx = duplex == "+" ? *from + *by : *from - *by;
-    return NanoMHzText(std::max<std::int64_t>(tx, 0));
+    return TextWith(TextId::ToneModeNeedsValue, {mode, kGenericNames[column]});
 }
 
 // Decode and Encode from the tone mode; sets `problem` for what cannot be used.
-void GenericTones(const CsvRow& row, const std::array<int, kGenericColumns>& at, TypedChannel& typed,
-                  std::string& problem)
+void ReadGenericTones(const CsvRow& row, const GenericColumns& at, bool decimalComma, RowReading& reading)
 {
+    TypedChannel& typed = reading.typed;
+    TypedChannel& shown = reading.shown;
     const std::string mode = Field(row, at[kToneMode]);
     if (mode.empty()) return;
     if (SameWord(mode, "Tone")) {
-        typed.encode = Field(row, at[kRToneFreq]);
+        const std::string tone = Field(row, at[kRToneFreq]);
+        if (tone.empty()) reading.problem = NeedsValue("Tone", kRToneFreq);
+        ReadTone(tone, decimalComma, typed.encode, shown.encode);
     } else if (SameWord(mode, "TSQL")) {
-        typed.decode = typed.encode = Field(row, at[kCToneFreq]);
+        const std::string tone = Field(row, at[kCToneFreq]);
+        if (tone.empty()) reading.problem = NeedsValue("TSQL", kCToneFreq);
+        ReadTone(tone, decimalComma, typed.decode, shown.decode);
+        typed.encode = typed.decode;
+        shown.encode = shown.decode;
     } else if (SameWord(mode, "DTCS")) {
         std::string code = Field(row, at[kDtcsCode]);
         const std::string polarity = Field(row, at[kDtcsPolarity]);
+        if (code.empty() || polarity.empty()) {
+            reading.problem = NeedsValue("DTCS", code.empty() ? kDtcsCode : kDtcsPolarity);
+            return;
+        }
         const auto letter = [](char ch) {
             return ch == 'N' || ch == 'n' ? "N" : ch == 'R' || ch == 'r' ? "I" : "";
         };
         if (code.size() < 3) code.insert(0, 3 - code.size(), '0');
-        const bool polarityOk = polarity.size() == 2 && *letter(polarity[0]) && *letter(polarity[1]);
-        if (!polarityOk) {
-            problem = TextWith(TextId::UnknownQtDqt, {"D" + code + polarity});
+        if (polarity.size() != 2 || !*letter(polarity[0]) || !*letter(polarity[1])) {
+            reading.problem = TextWith(TextId::UnknownQtDqt, {ReportValue("D" + code + polarity)});
             return;
         }
         typed.encode = "D" + code + letter(polarity[0]);
         typed.decode = "D" + code + letter(polarity[1]);
+        shown.encode = ReportValue(typed.encode);
+        shown.decode = ReportValue(typed.decode);
     } else {
-        problem = TextWith(TextId::UnsupportedToneMode, {mode});
+        reading.problem = TextWith(TextId::UnsupportedToneMode, {ReportValue(mode)});
     }
 }
 
-std::optional<RowReader> GenericReader(const std::vector<CsvRow>& rows, int channelCount)
+// W/N and Scan from Mode and Skip; sets `problem` for what cannot be used.
+void ReadGenericOptions(const CsvRow& row, const GenericColumns& at, RowReading& reading)
+{
+    const std::string mode = Field(row, at[kMode]);
+    if (SameWord(mode, "NFM")) {
+        reading.typed.options[kWideOption] = 1;
+    } else if (!SameWord(mode, "FM")) {
+        reading.problem = TextWith(TextId::UnsupportedMode, {ReportValue(mode)});
+        return;
+    }
+    // "P" (a priority channel to other tools) is scanned like any other.
+    const std::string skip = Field(row, at[kSkip]);
+    if (SameWord(skip, "S")) {
+        reading.typed.options[kScanOption] = 1;
+    } else if (!skip.empty() && !SameWord(skip, "P")) {
+        reading.problem = TextWith(TextId::UnknownCellText, {kGenericNames[kSkip], ReportValue(skip)});
+    }
+}
+
+std::optional<ChannelLayout> GenericLayout(const std::vector<CsvRow>& rows, int channelCount,
+                                           bool decimalComma)
 {
     std::array<std::function<bool(std::string_view)>, kGenericColumns> names;
     for (int i = 0; i < kGenericColumns; ++i)
         names[i] = [name = kGenericNames[i]](std::string_view text) { return SameWord(text, name); };
-    const auto at = FindColumns(rows.front(), names);
+    const GenericColumns at = FindColumns(rows.front(), names);
     if (std::any_of(at.begin(), at.begin() + kSkip, [](int column) { return column < 0; }))
         return std::nullopt;
 
@@ -189,40 +229,36 @@ std::optional<RowReader> GenericReader(const std::vector<CsvRow>& rows, int chan
     for (std::size_t i = 1; i < rows.size(); ++i)
         if (ParseChannelNumber(Field(rows[i], at[kLocation])) == 0) fromZero = true;
 
-    return [at, channelCount, fromZero](const CsvRow& row) {
+    ChannelLayout layout;
+    if (fromZero) layout.notes.push_back(Text(TextId::LocationsFromZero));
+    layout.read = [at, channelCount, fromZero, decimalComma](const CsvRow& row) {
         RowReading reading;
         const std::string location = Field(row, at[kLocation]);
         const std::optional<int> number = ParseChannelNumber(location);
-        const int channel = number ? *number + (fromZero ? 1 : 0) : 0;
-        if (channel < 1 || channel > channelCount) {
-            reading.problem = ChannelProblem(location, channelCount);
+        const int first = fromZero ? 0 : 1;
+        if (!number || *number < first || *number >= first + channelCount) {
+            reading.problem = TextWith(
+                TextId::LocationOutOfRange,
+                {ReportValue(location), std::to_string(first), std::to_string(first + channelCount - 1)});
             return reading;
         }
-        reading.channel = channel;
-        TypedChannel& typed = reading.typed;
-        typed.rxFreq = Field(row, at[kFrequency]);
-        typed.txFreq =
-            GenericTx(typed.rxFreq, Field(row, at[kDuplex]), Field(row, at[kOffset]), reading.problem);
-        if (!reading.problem.empty()) return reading;
-        GenericTones(row, at, typed, reading.problem);
-        if (!reading.problem.empty()) return reading;
-        const std::string mode = Field(row, at[kMode]);
-        if (SameWord(mode, "NFM")) {
-            typed.options[kWideOption] = 1;
-        } else if (!SameWord(mode, "FM")) {
-            reading.problem = TextWith(TextId::UnsupportedMode, {mode});
-            return reading;
-        }
-        if (SameWord(Field(row, at[kSkip]), "S")) typed.options[kScanOption] = 1;
+        reading.channel = *number - first + 1;
+        ReadNumber(Field(row, at[kFrequency]), decimalComma, reading.typed.rxFreq, reading.shown.rxFreq);
+        ReadGenericTx(row, at, decimalComma, reading);
+        if (reading.problem.empty()) ReadGenericTones(row, at, decimalComma, reading);
+        if (reading.problem.empty()) ReadGenericOptions(row, at, reading);
         return reading;
     };
+    return layout;
 }
 
 }  // namespace
 
-std::optional<RowReader> ChannelRowReader(const std::vector<CsvRow>& rows, int channelCount)
+std::optional<ChannelLayout> RecogniseChannelLayout(const std::vector<CsvRow>& rows, int channelCount,
+                                                    bool decimalComma)
 {
     if (rows.empty()) return std::nullopt;
-    if (std::optional<RowReader> reader = GenericReader(rows, channelCount)) return reader;
-    return GridReader(rows.front(), channelCount);
+    if (std::optional<ChannelLayout> generic = GenericLayout(rows, channelCount, decimalComma))
+        return generic;
+    return GridLayout(rows.front(), channelCount, decimalComma);
 }

@@ -4,7 +4,7 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsValidUtf8(std::string_view text)
+bool IsNulFreeUtf8(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -27,12 +27,20 @@ bool NeedsQuotes(std::string_view field)
     return !field.empty() && (field.front() == ' ' || field.back() == ' ');
 }
 
-}  // namespace
-
-std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text)
+std::string_view WithoutByteOrderMark(std::string_view text)
 {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
-    if (!IsValidUtf8(text)) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+bool IsUtf8Text(std::string_view text) { return IsNulFreeUtf8(WithoutByteOrderMark(text)); }
+
+std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text, char separator)
+{
+    text = WithoutByteOrderMark(text);
+    if (!IsNulFreeUtf8(text)) return std::nullopt;
 
     std::vector<CsvRow> rows;
     CsvRow row;
@@ -72,7 +80,7 @@ std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text)
             continue;
         }
         rowHasContent = true;
-        if (ch == ',') {
+        if (ch == separator) {
             endField();
         } else if (ch == '"' && field.empty()) {
             quoted = true;

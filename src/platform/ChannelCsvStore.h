@@ -12,7 +12,9 @@
 // empty on success.
 [[nodiscard]] QString ExportChannelsCsvTo(const QString& path, const MemoryImage& image);
 
-// ImportChannelsCsv of the file at `path`. A file that cannot be read is
+// ImportChannelsCsv of the file at `path`. A file that is not UTF-8 is read as
+// GB18030 when it decodes cleanly as that, and the report's notes say so;
+// otherwise it is refused as not UTF-8 text. A file that cannot be read is
 // refused with the system's reason; one that is not a regular file, or is
 // too large, is refused unread with why.
 [[nodiscard]] ChannelImport ImportChannelsCsvFrom(const QString& path, const MemoryImage& document);

@@ -26,6 +26,12 @@ public:
     virtual int choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
                        const QStringList& buttons, int defaultIndex, int escapeIndex) = 0;
 
+    // A message with `details` (any length) in a scrollable area the box can
+    // show. With `acceptText` it asks: the buttons `acceptText` (pressed by
+    // Enter, answering Ok) and Cancel; without, it has OK alone and answers Ok.
+    virtual Button detailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                   const QString& title, Icon icon, const QString& acceptText) = 0;
+
     // `filter` is in the program's "Description|*.ext" form. The dialog starts
     // in `startFolder`, or where the toolkit chooses when it is empty; an
     // empty `title` leaves the toolkit's. Empty result = cancelled.

@@ -100,6 +100,23 @@ int QtPrompter::choose(QWidget* parent, const QString& text, const QString& titl
     return pressed < 0 ? escapeIndex : static_cast<int>(pressed);
 }
 
+Prompter::Button QtPrompter::detailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                             const QString& title, Icon icon, const QString& acceptText)
+{
+    QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, parent);
+    box.setDetailedText(details);
+    if (acceptText.isEmpty()) {
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.exec();
+        return Button::Ok;
+    }
+    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept ? Button::Ok : Button::Cancel;
+}
+
 QString QtFileFilter(const QString& programFilter)
 {
     const qsizetype bar = programFilter.indexOf(QLatin1Char('|'));

@@ -9,6 +9,8 @@ public:
                    Button defaultButton) override;
     int choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
                const QStringList& buttons, int defaultIndex, int escapeIndex) override;
+    Button detailedMessage(QWidget* parent, const QString& text, const QString& details, const QString& title,
+                           Icon icon, const QString& acceptText) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder,
                          const QString& title) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName,

@@ -34,6 +34,13 @@ private:
 
 // Text(id) with %1, %2, ... replaced by args[0], args[1], ...
 [[nodiscard]] std::string TextWith(int id, std::initializer_list<std::string_view> args);
+// The id of the text for `count` things: English has a singular for 1,
+// Chinese gives both ids the same text.
+[[nodiscard]] constexpr int CountedId(long long count, int oneId, int manyId)
+{
+    return count == 1 ? oneId : manyId;
+}
+
 // The text of English id `id` in language `language` (as LanguageIndex()).
 [[nodiscard]] std::string TextIn(int id, std::uint8_t language);
 

@@ -268,5 +268,23 @@ enum : int {
     ExportChannelsTitle = 1928,
     ImportChannelsTitle = 1929,
     HelpFiles = 1930,
+
+    // Our own: channel import
+    NotUtf8Text = 1880,
+    ReadAsEncoding = 1881,
+    ChannelImported = 1882,
+    NoChannelImported = 1883,
+    NoChannelRows = 1884,
+    ImportReplaceOne = 1885,
+    ImportReplaceMany = 1886,
+    RowWillBeSkipped = 1887,
+    RowsWillBeSkipped = 1888,
+    DuplexSplitNeedsOffset = 1889,
+    DuplexNeedsOffset = 1890,
+    ToneModeNeedsValue = 1891,
+    TxBelowZero = 1892,
+    LocationsFromZero = 1893,
+    LocationOutOfRange = 1894,
+    TwoSentences = 1895,
 };
 }  // namespace TextId

@@ -18,6 +18,17 @@ Prompter::Button ScriptedPrompter::message(QWidget*, const QString& text, const 
     return answer;
 }
 
+Prompter::Button ScriptedPrompter::detailedMessage(QWidget* parent, const QString& text,
+                                                   const QString& details, const QString& title, Icon icon,
+                                                   const QString& acceptText)
+{
+    const Buttons buttons = acceptText.isEmpty() ? Buttons::Ok : Buttons::OkCancel;
+    const Button answer = message(parent, text, title, icon, buttons, Button::Ok);
+    asked.back().details = details;
+    asked.back().acceptText = acceptText;
+    return answer;
+}
+
 int ScriptedPrompter::choose(QWidget*, const QString& text, const QString& title, Icon icon,
                              const QStringList& buttons, int, int escapeIndex)
 {

@@ -19,6 +19,8 @@ public:
         Buttons buttons;
         Button defaultButton;
         QStringList choices;  // the buttons of a choice; empty for a message
+        QString details;     // detailedMessage only
+        QString acceptText;  // detailedMessage only; set: Buttons::OkCancel with this text for Ok
     };
     struct FileAsked {
         QString filter;
@@ -42,6 +44,9 @@ public:
                    Button defaultButton) override;
     int choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
                const QStringList& buttons, int defaultIndex, int escapeIndex) override;
+    // Recorded in `asked` like a message; a question takes the next answer.
+    Button detailedMessage(QWidget* parent, const QString& text, const QString& details, const QString& title,
+                           Icon icon, const QString& acceptText) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& startFolder,
                          const QString& title) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposedName,

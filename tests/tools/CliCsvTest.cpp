@@ -26,7 +26,7 @@ TEST_F(CliCsv, ImportMakesANewFileAndExportGivesTheRowsBack)
     const ToolRun imported =
         RunCli({"import", path("in.csv"), path("a.dat"), "--band", "239", "--model", "57"});
     EXPECT_EQ(imported.status, 0);
-    EXPECT_EQ(imported.err, "1 channels imported.\n");
+    EXPECT_EQ(imported.err, "1 channel imported.\n");
     EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.startsWith("7105B\t136 - 174 MHz"));
     const ToolRun exported = RunCli({"export", path("a.dat"), "-"});
     EXPECT_EQ(exported.status, 0);
@@ -63,6 +63,31 @@ TEST_F(CliCsv, StrictAndRefusedImportsLeaveTheFileAsItWas)
     EXPECT_FALSE(QFile::exists(path("a")));
     EXPECT_TRUE(RunCli({"dump", path("a.dat")}).out.contains("\n2\t146.00000\t"));
     EXPECT_EQ(RunCli({"import", path("in.csv"), path("a"), "--model", "57"}).status, 1);
+}
+
+TEST_F(CliCsv, NothingIsWrittenWhenNoRowFitsOrStrictRowsWereSkipped)
+{
+    ASSERT_EQ(RunCli({"new", "--band", "239", path("a.dat")}).status, 0);
+    const QByteArray before = ReadFile(path("a.dat"));
+    WriteText(path("uhf.csv"), "CH;RX Freq\r\n1;439,5\r\n2;446,00625\r\n");
+    const ToolRun wrongBand = RunCli({"import", path("uhf.csv"), path("a.dat")});
+    EXPECT_EQ(wrongBand.status, 1);
+    EXPECT_EQ(wrongBand.err,
+              "zq915-cli: No channel could be imported: every row was skipped (band 136 - 174 MHz).\n"
+              "Skipped rows:\nLine 2: frequency 439,5 is outside the band\n"
+              "Line 3: frequency 446,00625 is outside the band\n");
+    EXPECT_EQ(ReadFile(path("a.dat")), before);
+    EXPECT_FALSE(QFile::exists(path("new.dat")));
+    EXPECT_EQ(RunCli({"import", path("uhf.csv"), path("new.dat")}).status, 1);
+    EXPECT_FALSE(QFile::exists(path("new.dat")));
+
+    WriteText(path("mixed.csv"), "CH;RX Freq\r\n1;145,5\r\n2;439,5\r\n");
+    const ToolRun strict = RunCli({"import", path("mixed.csv"), path("a.dat"), "--strict"});
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_EQ(strict.err,
+              "Skipped rows:\nLine 3: frequency 439,5 is outside the band\n"
+              "zq915-cli: Nothing written: 1 row skipped (--strict).\n");
+    EXPECT_EQ(ReadFile(path("a.dat")), before);
 }
 
 }  // namespace

@@ -124,8 +124,9 @@ TEST_F(UndoTest, AnImportIsOneStepThatUndoTakesBackWhole)
     csv.write("CH,RX Freq\r\n1,146\r\n2,147\r\n");
     csv.close();
     prompter.fileNames = {csv.fileName()};
+    prompter.answers.push_back(Prompter::Button::Ok);
     action("mnuFile_ImportChannels").trigger();
-    EXPECT_EQ(prompter.asked.back().text, "2 channels imported.");
+    EXPECT_EQ(prompter.asked.back().text, "Import 2 channels and replace the 1 now in the document?");
     EXPECT_EQ(cell(2, kRx), "147.00000");
     EXPECT_TRUE(cell(5, kRx).isEmpty());
     EXPECT_EQ(action("mnuEdit_Undo").text(), "&Undo Import");

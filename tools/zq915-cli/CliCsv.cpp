@@ -59,8 +59,18 @@ int RunImport(const CliArgs& args)
 
     const ChannelImport result = ImportChannelsCsvFrom(*csvFile, *document);
     if (!result.error.empty()) return CliFail(csvPath + ": " + result.error);
+    const std::string details = ImportDetails(result);
+    if (!result.changesDocument()) {
+        CliFail(ImportHeadline(result));
+        if (!details.empty()) std::cerr << details << '\n';
+        return kCliFailed;
+    }
+    if (parsed.hasFlag("--strict") && !result.skipped.empty()) {
+        std::cerr << details << '\n';
+        const std::size_t skipped = result.skipped.size();
+        return CliFail("Nothing written: " + std::to_string(skipped) + (skipped == 1 ? " row" : " rows") +
+                       " skipped (--strict).");
+    }
     std::cerr << ImportReportText(result) << '\n';
-    if (parsed.hasFlag("--strict") && !result.skipped.empty())
-        return CliFail("--strict: rows were skipped, " + *datPath + " not written");
     return SaveDataFile(*datPath, result.image) ? kCliOk : kCliFailed;
 }

@@ -42,7 +42,10 @@ const CliCommand kCommands[] = {
      "  that does not exist is made new first (--band and --model as for new; for one\n"
      "  that exists they may only repeat its own). \".dat\" is added as for new. Each\n"
      "  row is entered as typed into the grid; rows that cannot be are skipped and\n"
-     "  listed on stderr.\n"
+     "  listed on stderr. The separator is a comma, semicolon or tab, whichever the\n"
+     "  header line uses (with semicolon or tab, 146,52 is 146.52); the file is\n"
+     "  UTF-8, or GB18030 when it is not UTF-8. If no row can be used, FILE.dat is\n"
+     "  not written and the status is 1.\n"
      "  --strict      fail, writing nothing, if any row was skipped\n"},
     {"read", RunRead, "read [--fast] PORT FILE.dat [--ident FROM.dat] [--diff OLD.dat] [--no-backup]",
      "  Reads the radio on PORT (COM1..COM4, a device path, or demo) and writes\n"

@@ -20,10 +20,15 @@ public:
     // Proposes the document's name with ".csv" ("Untitled.csv" for a new one).
     void Export();
     // Replaces the channel list, leaves the document modified and reports
-    // what was imported and skipped.
+    // what was imported and skipped. Channels that hold data are replaced
+    // only when the user confirms; an import in which no row could be used
+    // changes nothing.
     void Import();
 
 private:
+    // Channels the grid shows.
+    [[nodiscard]] int PresentChannels() const;
+
     DocumentController& m_document;
     Prompter& m_prompter;
     RememberedFiles& m_remembered;

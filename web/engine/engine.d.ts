@@ -216,8 +216,8 @@ export interface Engine {
   text(id: number, language: Language): string;
   // Every string id, ascending (for a whole table: ids.map(id => text(id, l))).
   textIds(): number[];
-  // Named ids the page needs (e.g. ids.RxFreq), from the engine's own table of names.
-  ids: Record<string, number>;
+  // The string ids by the engine's own names (ids().RxFreq === 1201 ...).
+  ids(): Record<string, number>;
 
   gridHeaderIds(): number[]; // 11 ids: CH, RX Freq, ... BCL
   bands(): Band[]; // 11 bands in list order

@@ -13,6 +13,7 @@
 #include "core/OptionColumns.h"
 #include "core/ToneCodec.h"
 #include "document/DocumentSession.h"
+#include "strings/HelpTopics.h"
 #include "strings/Strings.h"
 
 using emscripten::val;
@@ -412,6 +413,18 @@ val Features()
     return out;
 }
 
+val HelpTopicList()
+{
+    val out = val::array();
+    for (const HelpTopic& topic : HelpTopics()) {
+        val item = val::object();
+        item.set("page", std::string(topic.page));
+        item.set("title", Text(topic.titleId));
+        out.call<void>("push", item);
+    }
+    return out;
+}
+
 std::string Version() { return ZQ_VERSION; }
 
 }  // namespace
@@ -481,5 +494,7 @@ EMSCRIPTEN_BINDINGS(zq915_engine)
     function("toneList", &ToneListOf);
     function("optionEntries", &OptionEntriesOf);
     function("features", &Features);
+    function("helpTopics", &HelpTopicList);
+    function("helpPageForContext", &HelpPageForContext);
     function("version", &Version);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the Qt-free layers
-# under AddressSanitizer + UndefinedBehaviorSanitizer, a short fuzz run, and
+# under AddressSanitizer + UndefinedBehaviorSanitizer and with Emscripten under
+# node (with the browser engine), a short fuzz run, and
 # the Debian package installed, started and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,13 @@ if [ -f fuzz/CMakeLists.txt ]; then
   build-fuzz/fuzz/fuzz_datafile -max_total_time="${ZQ_FUZZ_SECONDS:-30}" -max_len=8192 \
         build-fuzz/corpus fuzz/corpus
 fi
+
+echo "== the Qt-free layers built with Emscripten, their tests and the engine module under node"
+export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"  # Emscripten's optimiser needs acorn from there
+web/engine/build.sh
+cmake --build build-wasm -j2
+(cd build-wasm && ctest --output-on-failure -j2)
+node --test web/engine/test/
 
 echo "== all tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
-#include "ui/main/DocumentState.h"
+#include "core/DocumentState.h"
 
 namespace {
 

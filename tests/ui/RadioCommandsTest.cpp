@@ -11,6 +11,7 @@
 
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
+#include "core/DocumentState.h"
 #include "link/CommPortChoice.h"
 #include "link/frmClone.h"
 #include "platform/Backups.h"
@@ -18,7 +19,6 @@
 #include "platform/InterruptWatcher.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
-#include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RadioCommands.h"

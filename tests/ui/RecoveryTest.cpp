@@ -16,7 +16,7 @@
 #include "platform/RecoveryCopies.h"
 #include "support/NewDocumentFor.h"
 #include "ui/main/DocumentCommands.h"
-#include "ui/main/DocumentState.h"
+#include "core/DocumentState.h"
 #include "ui/main/RecoveryKeeper.h"
 
 // Unsaved work survives the program being killed: a child process runs the

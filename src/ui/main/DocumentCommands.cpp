@@ -10,8 +10,9 @@
 
 #include "ChannelGrid.h"
 #include "DocumentController.h"
-#include "DocumentState.h"
 #include "RememberedFiles.h"
+#include "core/DocumentState.h"
+#include "platform/Backups.h"
 #include "platform/DataFileStore.h"
 #include "platform/FileStore.h"
 #include "platform/Prompter.h"

@@ -7,6 +7,7 @@
 
 #include "core/AppState.h"
 #include "core/EditHistory.h"
+#include "document/DocumentSession.h"
 
 class CellEditing;
 class ChannelGrid;
@@ -60,9 +61,10 @@ public:
     // Runs `change` and, when it changed the image, keeps it as one step named
     // `name` that Undo takes back whole. Every change to the image goes
     // through here, e.g. document.RecordStep({textId}, [&] { ... });
-    // a RecordStep inside `change` is part of the outer step. True when a step
-    // was kept.
-    bool RecordStep(const StepName& name, const std::function<void()>& change);
+    // a RecordStep inside `change` is part of the outer step.
+    void RecordStep(const StepName& name, const std::function<void()>& change);
+    // Runs a change the session names and records itself (see DocumentSession).
+    void Apply(const std::function<void(DocumentSession&)>& change);
     // Puts the image back as before the last step and forgets the step (it
     // cannot be redone), redrawing what changed: a cell edit the user abandoned.
     void ForgetLastStep();
@@ -73,7 +75,10 @@ public:
     void Redo();
     // A new document (New, Open, a completed read, a band change) has no history.
     void ClearHistory();
-    [[nodiscard]] const EditHistory& history() const { return m_history; }
+    [[nodiscard]] const EditHistory& history() const { return m_session.history(); }
+    // The document's rules and history, shared with the other front ends.
+    [[nodiscard]] DocumentSession& session() { return m_session; }
+    [[nodiscard]] const DocumentSession& session() const { return m_session; }
 
     // Announces the title for the document path in the current language.
     void RefreshTitle();
@@ -97,6 +102,5 @@ private:
     ChannelGrid& m_grid;
     GeneralPanel& m_panel;
     CellEditing& m_cellEditing;
-    EditHistory m_history;
-    bool m_recording = false;
+    DocumentSession m_session;
 };

@@ -4,7 +4,7 @@
 #include <QDateTime>
 
 #include "DocumentController.h"
-#include "DocumentState.h"
+#include "core/DocumentState.h"
 
 RecoveryKeeper::RecoveryKeeper(DocumentController& document, const QString& folder, QObject* parent)
     : QObject(parent), m_document(document), m_copy(folder)

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "DocumentCommands.h"
-#include "DocumentState.h"
+#include "core/DocumentState.h"
 #include "RecoveryKeeper.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"

@@ -226,6 +226,12 @@ constexpr Entry kTable[] = {
     {1877, "Insert Channel", "插入信道"},
     {1878, "Delete Channel", "删除信道"},
     {1879, "Memory Map", "存储器映射"},
+    {1980, "&Yes", "是(&Y)"},
+    {1981, "&No", "否(&N)"},
+    {1982, "The page was closed with unsaved changes to \"%1\". Restore them?",
+     "页面关闭时“%1”有未保存的修改。要恢复吗？"},
+    {1983, "In the browser, Ctrl+N and Ctrl+Q belong to the browser: use the File menu and Shift+F5.",
+     "在浏览器中，Ctrl+N 和 Ctrl+Q 由浏览器使用：请改用“文件”菜单和 Shift+F5。"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -245,5 +245,11 @@ enum : int {
     InsertChannel = 1877,
     DeleteChannel = 1878,
     MemoryMap = 1879,
+
+    // Our own: the browser edition
+    Yes = 1980,
+    No = 1981,
+    RestoreKeptDocument = 1982,
+    BrowserKeys = 1983,
 };
 }  // namespace TextId

@@ -13,6 +13,7 @@
 // - grid column `col` is the desktop grid's: 0 CH, 1 RX Freq, 2 TX Freq,
 //   3 Decode, 4 Encode, 5 W/N, 6 Scan, 7 TX Power, 8 Opt Signal, 9 PTT ID, 10 BCL;
 // - language 0 is English, 1 is Chinese.
+// Every method takes exactly the arguments declared (embind checks the count).
 // Every text the engine returns is in the language set by setLanguage(),
 // except text(id, language), which names its language.
 
@@ -94,7 +95,9 @@ export interface ImportOutcome {
 export interface HistoryState {
   canUndo: boolean;
   canRedo: boolean;
-  undoCaption: string; // "Undo Channel 3 RX Freq", or the plain "Undo"
+  // "&Undo Channel 3 RX Freq", or the plain "&Undo"; as every menu text of the
+  // string table, "&" marks the access key ("&&" a literal "&").
+  undoCaption: string;
   redoCaption: string;
 }
 
@@ -130,9 +133,9 @@ export declare class Document {
   restore(image: Uint8Array, fileName: string, snapshot: Uint8Array): boolean;
 
   // --- files
-  // File > New (and a band change): a fresh untitled document of the current
-  // model, band `bandIndex` (0..10; omitted: the current band), no history.
-  newDocument(bandIndex?: number): void;
+  // File > New: a fresh untitled document of the current model and band, no
+  // history (a band change is setBand).
+  newDocument(): void;
   // File > Open: decodes a data file's bytes; on success the document is
   // replaced, normalised for display, saved state, no history.
   open(bytes: Uint8Array, fileName: string): OpenOutcome;
@@ -141,7 +144,8 @@ export declare class Document {
   // After the bytes were written under `fileName`: the document is saved.
   markSaved(fileName: string): void;
   exportCsv(): string; // UTF-8 text, CRLF line ends
-  importCsv(bytes: Uint8Array): ImportOutcome; // one undo step "Import"
+  // One undo step "Import"; `fileName` is named in a refusal.
+  importCsv(bytes: Uint8Array, fileName: string): ImportOutcome;
 
   // --- the grid
   row(n: number): Row; // draws channel n (normalising it as the desktop does)

@@ -1,0 +1,24 @@
+import createEngine from "@engine/zq915-engine.mjs";
+import wasmUrl from "@engine/zq915-engine.wasm?url";
+import { App } from "./app";
+import { DocumentKeeper } from "./keep";
+import "./styles.css";
+
+async function start(): Promise<void> {
+  const wasmBinary = new Uint8Array(await (await fetch(wasmUrl)).arrayBuffer());
+  const engine = await createEngine({ wasmBinary });
+  const root = document.getElementById("app")!;
+  root.replaceChildren();
+  const app = new App(engine, root, new DocumentKeeper());
+  app.grid.moveTo(1, 1);
+  document.body.dataset.ready = "true";
+  await app.offerKeptDocument();
+}
+
+// Offline use: the service worker keeps this version; the next visit after a
+// new one was published gets the new one.
+if ("serviceWorker" in navigator && import.meta.env.PROD) {
+  void navigator.serviceWorker.register("sw.js", { scope: "./" }).catch((error) => console.warn("no offline copy", error));
+}
+
+void start();

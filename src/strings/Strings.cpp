@@ -230,8 +230,12 @@ constexpr Entry kTable[] = {
     {1981, "&No", "否(&N)"},
     {1982, "The page was closed with unsaved changes to \"%1\". Restore them?",
      "页面关闭时“%1”有未保存的修改。要恢复吗？"},
-    {1983, "In the browser, Ctrl+N and Ctrl+Q belong to the browser: use the File menu and Shift+F5.",
-     "在浏览器中，Ctrl+N 和 Ctrl+Q 由浏览器使用：请改用“文件”菜单和 Shift+F5。"},
+    {1983,
+     "In the browser, Ctrl+N opens a browser window: use File > New. The channel keys Ctrl+E, Ctrl+F, "
+     "Ctrl+Q, Ctrl+I and Ctrl+D work while the channel grid has the focus, as do Shift+F3, F4, F5, F9 and "
+     "F10.",
+     "在浏览器中，Ctrl+N 会打开浏览器窗口：请使用“文件 > 新建”。信道快捷键 Ctrl+E、Ctrl+F、Ctrl+Q、Ctrl+I 和 "
+     "Ctrl+D 以及 Shift+F3、F4、F5、F9、F10 在信道表格获得焦点时可用。"},
 };
 
 std::uint8_t g_languageIndex = 0;

@@ -35,7 +35,7 @@ export async function helpDialog(engine: Engine, texts: Texts, gridColumn?: numb
   await openDialog({
     title: texts.t("HelpTitle"),
     className: "help-dialog",
-    body: () => [h("div", { class: "help-body" }, list, frame)],
+    body: () => [h("p", { class: "help-note", text: texts.t("BrowserKeys") }), h("div", { class: "help-body" }, list, frame)],
     buttons: [{ value: "ok", label: withoutAccessKey(texts.t("Ok")), primary: true }],
     escape: "ok",
   });

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the Qt-free layers
-# under AddressSanitizer + UndefinedBehaviorSanitizer, a short fuzz run, and
-# the Debian package installed, started and removed.
+# under AddressSanitizer + UndefinedBehaviorSanitizer, a short fuzz run, the
+# web page (unit and end-to-end in headless chromium), and the Debian package
+# installed, started and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap.sh
@@ -23,6 +24,10 @@ fi
 
 echo "== all tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+echo "== web page: unit tests, then end-to-end in headless chromium"
+scripts/web.sh build
+(cd web && npx vitest run && npx vitest run --config vitest.e2e.config.ts)
 
 echo "== Debian package"
 scripts/package-check.sh

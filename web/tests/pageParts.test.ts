@@ -1,0 +1,57 @@
+import { readFileSync } from "node:fs";
+import { resolve } from "node:path";
+import { describe, expect, test } from "vitest";
+import { firstLanguage } from "../src/app";
+import { accessKey, withoutAccessKey } from "../src/texts";
+import { helpIndex } from "../vite/desktopFiles";
+import { serviceWorkerSource } from "../vite/serviceWorker";
+
+describe("captions", () => {
+  test.each([
+    ["&File", "File", "f"],
+    ["Save &As", "Save As", "a"],
+    ["文件(&F)", "文件", "f"],
+    ["&Undo Channel 3 RX Freq", "Undo Channel 3 RX Freq", "u"],
+    ["Tuning", "Tuning", ""],
+    ["R&&D &Notes", "R&D Notes", "n"],
+  ])("%s shows as %s with access key '%s'", (caption, plain, key) => {
+    expect(withoutAccessKey(caption)).toBe(plain);
+    expect(accessKey(caption)).toBe(key);
+  });
+});
+
+test.each([
+  [["zh-CN", "en"], 1],
+  [["zh"], 1],
+  [["en-US", "zh-CN"], 0],
+  [["de"], 0],
+  [[], 0],
+] as const)("first visit with browser languages %j starts in language %i", (languages, language) => {
+  expect(firstLanguage(languages)).toBe(language);
+});
+
+describe("help shared with the desktop", () => {
+  test("the desktop's topic table gives every topic page and every grid column's anchor", () => {
+    const repo = resolve(__dirname, "../..");
+    const index = helpIndex(readFileSync(resolve(repo, "src/ui/dialogs/HelpTopics.cpp"), "utf8"));
+    expect(index.topics.length).toBeGreaterThan(5);
+    for (const topic of index.topics) {
+      for (const language of ["en", "zh"]) {
+        expect(() => readFileSync(resolve(repo, "src/ui/dialogs/help", language, topic.file))).not.toThrow();
+      }
+    }
+    const grid = readFileSync(resolve(repo, "src/ui/dialogs/help/en/grid.html"), "utf8");
+    for (const anchor of index.columnAnchors) expect(grid, anchor).toContain(`name="${anchor}"`);
+  });
+
+  test("a table it does not understand fails the build instead of an empty help", () => {
+    expect(() => helpIndex("constexpr HelpTopic kTopics[] = {};")).toThrow();
+  });
+});
+
+test("the service worker lists the version's files and drops older caches", () => {
+  const source = serviceWorkerSource(["assets/index-1.js", "index.html"], "abc");
+  expect(source).toContain('const CACHE = "zq915-abc"');
+  expect(source).toContain('["./","assets/index-1.js","index.html"]');
+  expect(source).toMatch(/key\.startsWith\("zq915-"\) && key !== CACHE/);
+});

@@ -40,6 +40,8 @@ export class App {
   private readonly frameLegend = h("legend");
   private fileHandle: FileSystemFileHandle | null = null;
   private busy = false;
+  // Off until the kept document of the last visit has been offered back.
+  private keeping = false;
 
   constructor(readonly engine: Engine, root: HTMLElement, private readonly keeper: DocumentKeeper) {
     const stored = localStorage.getItem(LANGUAGE_KEY);
@@ -79,7 +81,8 @@ export class App {
   // Offers back a document the last visit left with unsaved changes.
   async offerKeptDocument(): Promise<void> {
     const kept = await this.keeper.load().catch(() => null);
-    if (!kept?.modified) return;
+    this.keeping = true;
+    if (!kept?.modified) return this.keep();
     const answer = await this.ask(this.texts.t("RestoreKeptDocument").replace("%1", kept.fileName), ["yes", "no"], "question");
     if (answer === "yes" && this.doc.restore(kept.image, kept.fileName, kept.snapshot)) this.refresh();
     else this.keep();
@@ -111,6 +114,7 @@ export class App {
   }
 
   private keep(): void {
+    if (!this.keeping) return;
     void this.keeper.keep({
       image: this.doc.image(), snapshot: this.doc.snapshot(), fileName: this.doc.fileName(), modified: this.doc.isModified(),
     });

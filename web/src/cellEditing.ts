@@ -88,7 +88,10 @@ export class CellEditing {
     cell.classList.add("editing");
     cell.append(element);
     element.focus();
-    if (element instanceof HTMLInputElement && !firstChar) element.select();
+    if (element instanceof HTMLInputElement) {
+      if (firstChar) element.setSelectionRange(firstChar.length, firstChar.length);
+      else element.select();
+    }
   }
 
   private frequencyEditor(original: string, firstChar: string): HTMLInputElement {
@@ -127,8 +130,8 @@ export class CellEditing {
     return select;
   }
 
+  // Keys it does not use go on to the window (Ctrl+S, Ctrl+Z, ...).
   private onFrequencyKey(event: KeyboardEvent, input: HTMLInputElement): void {
-    event.stopPropagation();
     const edit = this.open;
     if (!edit) return;
     if (event.key === "Enter") {
@@ -143,11 +146,13 @@ export class CellEditing {
       this.host.grid.focus();
     } else if (this.isShortcut(event) && this.host.shortcut(event)) {
       event.preventDefault();
+    } else {
+      return;
     }
+    event.stopPropagation();
   }
 
   private onListKey(event: KeyboardEvent, select: HTMLSelectElement): void {
-    event.stopPropagation();
     const edit = this.open;
     if (!edit) return;
     const { grid } = this.host;
@@ -168,7 +173,10 @@ export class CellEditing {
       this.host.shortcut(event);
     } else if (this.isShortcut(event) && this.host.shortcut(event)) {
       event.preventDefault();
+    } else {
+      return;
     }
+    event.stopPropagation();
   }
 
   private isShortcut(event: KeyboardEvent): boolean {

@@ -1,4 +1,5 @@
 import type { Document, Engine, Language, Notice } from "../engine/engine";
+import type { RadioEngine } from "../engine/radio";
 import { CellEditing } from "./cellEditing";
 import { type Button, type Icon, messageBox, showNotice } from "./dialogs";
 import { h } from "./dom";
@@ -11,12 +12,14 @@ import { DocumentKeeper } from "./keep";
 import { memoryMapDialog } from "./memoryMap";
 import { type Command, MenuBar } from "./menus";
 import { printCommand } from "./print";
+import { RadioCommands } from "./radio/radioCommands";
 import { StatusBar } from "./statusBar";
 import { PRODUCT, Texts } from "./texts";
 import { ToolBar } from "./toolBar";
 
 const LANGUAGE_KEY = "zq915.language";
-const RADIO_COMMANDS: Command[] = ["read", "write", "test", "commPort"];
+// The tuning window has no page yet.
+const RADIO_COMMANDS: Command[] = ["test"];
 const DATA_FILE: Omit<FileKind, "description"> = { extension: ".dat", mime: "application/octet-stream" };
 const CSV_FILE: Omit<FileKind, "description"> = { extension: ".csv", mime: "text/csv" };
 
@@ -36,6 +39,7 @@ export class App {
   private readonly panel: GeneralPanel;
   private readonly toolBar: ToolBar;
   private readonly status = new StatusBar();
+  private readonly radio: RadioCommands;
   private readonly frame = h("fieldset", { class: "channel-frame" });
   private readonly frameLegend = h("legend");
   private fileHandle: FileSystemFileHandle | null = null;
@@ -59,6 +63,7 @@ export class App {
     this.menus = new MenuBar(this.texts, (command) => void this.run(command), (command) => this.enabled(command));
     this.menus.onOpening = () => this.editing.end();
     this.menus.onClosed = () => this.grid.focus();
+    this.menus.checked = (command) => (command === "verifyAfterWrite" ? this.radio.verifyAfterWrite : undefined);
     this.toolBar = new ToolBar(this.texts, (command) => void this.run(command), (command) => !RADIO_COMMANDS.includes(command));
     this.panel = new GeneralPanel(engine, this.texts, (field, index) => void this.generalChosen(field, index));
     this.frame.append(this.frameLegend, this.grid.element);
@@ -72,6 +77,19 @@ export class App {
     window.addEventListener("beforeunload", (event) => {
       this.editing.end();
       if (this.doc.isModified()) event.preventDefault();
+    });
+    this.radio = new RadioCommands({
+      engine: engine as Engine & RadioEngine,
+      texts: this.texts,
+      doc: this.doc,
+      ask: (text, buttons, icon, title) => this.ask(text, buttons, icon, title),
+      settleUnsavedChanges: () => this.settleUnsavedChanges("FileModifiedSaveNow"),
+      documentReplaced: () => {
+        this.fileHandle = null;
+        this.refresh();
+        this.grid.moveTo(1, 1);
+      },
+      showPort: (text) => this.status.setPort(text),
     });
     acceptDrops(document.body, (file) => void this.guarded(() => this.openPicked(file)));
     this.applyLanguage();
@@ -130,6 +148,7 @@ export class App {
     this.toolBar.relabel();
     this.panel.relabel();
     this.status.setLocale(language === 1 ? "zh-CN" : "en-GB");
+    void this.radio.showPort();
     document.title = this.doc.title();
     const history = this.doc.history();
     this.menus.setCaption("undo", history.undoCaption);
@@ -188,6 +207,11 @@ export class App {
           if (await optionalFeaturesDialog(this.engine, this.texts, this.doc)) this.changed();
           return;
         case "language": return this.chooseLanguage();
+        case "read": return this.radio.read();
+        case "write": return this.radio.write();
+        case "verifyAfterWrite": return this.radio.toggleVerifyAfterWrite();
+        case "commPort": return this.radio.commPort();
+        case "backups": return this.radio.showBackups();
         case "helpTopics": return helpDialog(this.engine, this.texts);
         case "about": return aboutDialog(this.engine, this.texts);
         default: return;

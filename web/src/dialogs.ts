@@ -2,10 +2,10 @@ import type { Notice } from "../engine/engine";
 import { h } from "./dom";
 import { type Texts, withoutAccessKey } from "./texts";
 
-export type Button = "ok" | "cancel" | "yes" | "no";
+export type Button = "ok" | "cancel" | "yes" | "no" | "retry";
 export type Icon = Notice["icon"] | "question";
 
-const BUTTON_TEXT: Record<Button, string> = { ok: "Ok", cancel: "Cancel", yes: "Yes", no: "No" };
+const BUTTON_TEXT: Record<Button, string> = { ok: "Ok", cancel: "Cancel", yes: "Yes", no: "No", retry: "Retry" };
 const ICON_GLYPH: Record<Icon, string> = { information: "i", exclamation: "!", critical: "×", question: "?" };
 
 // A modal dialog of the page, named by its title. `body` gets the content;

@@ -4,7 +4,7 @@ import { accessKey, type Texts, withoutAccessKey } from "./texts";
 export type Command =
   | "new" | "open" | "save" | "saveAs" | "exportChannels" | "importChannels" | "print" | "exit"
   | "undo" | "redo" | "read" | "write" | "test" | "optionalFeatures" | "commPort" | "language"
-  | "helpTopics" | "about";
+  | "helpTopics" | "about" | "verifyAfterWrite" | "backups";
 
 export interface MenuEntry {
   command: Command;
@@ -23,6 +23,7 @@ export const MENUS: { text: string; name: string; items: MenuItem[] }[] = [
     { command: "saveAs", text: "SaveAs", keys: "Ctrl+Shift+S" },
     { command: "exportChannels", text: "ExportChannels" },
     { command: "importChannels", text: "ImportChannels" },
+    { command: "backups", text: "BackupsMenu" },
     "separator",
     { command: "print", text: "Print", keys: "Ctrl+P" },
     "separator",
@@ -36,6 +37,7 @@ export const MENUS: { text: string; name: string; items: MenuItem[] }[] = [
     { command: "read", text: "ReadFromRadio" },
     "separator",
     { command: "write", text: "WriteToRadio" },
+    { command: "verifyAfterWrite", text: "VerifyAfterWrite" },
     "separator",
     { command: "test", text: "Tuning" },
     "separator",
@@ -134,7 +136,13 @@ export class MenuBar {
   private openMenu(index: number, focusFirst: boolean): void {
     this.close(false);
     const menu = this.menus[index]!;
-    for (const { item, entry } of menu.entries) item.setAttribute("aria-disabled", String(!this.enabled(entry.command)));
+    for (const { item, entry } of menu.entries) {
+      item.setAttribute("aria-disabled", String(!this.enabled(entry.command)));
+      const checked = this.checked?.(entry.command);
+      if (checked === undefined) continue;
+      item.setAttribute("role", "menuitemcheckbox");
+      item.setAttribute("aria-checked", String(checked));
+    }
     menu.popup.hidden = false;
     menu.top.setAttribute("aria-expanded", "true");
     this.openIndex = index;
@@ -158,6 +166,8 @@ export class MenuBar {
   }
 
   onOpening?: () => void;
+  // For entries that are on or off (undefined for the others).
+  checked?: (command: Command) => boolean | undefined;
 
   private onTopKey(event: KeyboardEvent, index: number): void {
     if (event.key === "ArrowDown" || event.key === "Enter" || event.key === " ") {

@@ -1,14 +1,16 @@
 import { h, setText } from "./dom";
 
-// The status bar's two panels: today's date and the time, in the page's language.
+// The status bar's panels: the port transfers use, today's date and the time,
+// in the page's language.
 export class StatusBar {
   readonly element = h("footer", { class: "status-bar" });
+  private readonly port = h("span", { class: "status-panel status-port", role: "status" });
   private readonly date = h("span", { class: "status-panel" });
   private readonly time = h("span", { class: "status-panel" });
   private locale = "en-GB";
 
   constructor() {
-    this.element.append(this.date, this.time);
+    this.element.append(this.port, this.date, this.time);
     this.tick();
     setInterval(() => this.tick(), 1000);
   }
@@ -16,6 +18,10 @@ export class StatusBar {
   setLocale(locale: string): void {
     this.locale = locale;
     this.tick();
+  }
+
+  setPort(text: string): void {
+    setText(this.port, text);
   }
 
   private tick(): void {

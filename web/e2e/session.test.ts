@@ -27,7 +27,7 @@ describe("language", () => {
       expect(await page.title()).toContain("Untitled");
       await menu(page, "设置", "语言设置");
       const dialog = page.getByRole("dialog");
-      await dialog.getByRole("radio", { name: "English" }).check();
+      await dialog.getByRole("radio", { name: "英语" }).check();
       await dialog.getByRole("button", { name: "确定" }).click();
       expect(await menubar.getByRole("menuitem", { name: "File", exact: true }).count()).toBe(1);
       expect(await page.getByRole("columnheader", { name: "RX Freq" }).count()).toBe(1);

@@ -2,7 +2,12 @@ import type { Engine, Language } from "../engine/engine";
 
 // The page's texts, all from the engine's string table in the current language.
 export class Texts {
-  constructor(private readonly engine: Engine) {}
+  private readonly ids: Record<string, number>;
+
+  constructor(private readonly engine: Engine) {
+    const ids: unknown = engine.ids;
+    this.ids = typeof ids === "function" ? (ids as () => Record<string, number>)() : engine.ids;
+  }
 
   get language(): Language {
     return this.engine.language();
@@ -10,7 +15,7 @@ export class Texts {
 
   // The text of the named id ("RxFreq"); a missing name is a programming error.
   t(name: string): string {
-    const id = this.engine.ids[name];
+    const id = this.ids[name];
     if (id === undefined) throw new Error(`no string id named ${name}`);
     return this.engine.text(id, this.engine.language());
   }

@@ -18,7 +18,7 @@ self.addEventListener("activate", (event) => {
 self.addEventListener("fetch", (event) => {
   const request = event.request;
   if (request.method !== "GET" || new URL(request.url).origin !== self.location.origin) return;
-  const lookup = request.mode === "navigate" ? caches.match("./", { cacheName: CACHE }) : caches.match(request, { cacheName: CACHE, ignoreSearch: true });
+  const lookup = request.mode === "navigate" ? caches.match("./", { cacheName: CACHE, ignoreVary: true }) : caches.match(request, { cacheName: CACHE, ignoreSearch: true, ignoreVary: true });
   event.respondWith(lookup.then((cached) => cached || fetch(request)));
 });
 `;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the Qt-free layers
-# under AddressSanitizer + UndefinedBehaviorSanitizer, a short fuzz run, the
-# web page (unit and end-to-end in headless chromium), and the Debian package
-# installed, started and removed.
+# under AddressSanitizer + UndefinedBehaviorSanitizer and with Emscripten under
+# node (with the browser engine), a short fuzz run, the web page (unit and
+# end-to-end tests in headless chromium), and the Debian package installed,
+# started and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap.sh
@@ -21,6 +22,12 @@ if [ -f fuzz/CMakeLists.txt ]; then
   build-fuzz/fuzz/fuzz_datafile -max_total_time="${ZQ_FUZZ_SECONDS:-30}" -max_len=8192 \
         build-fuzz/corpus fuzz/corpus
 fi
+
+echo "== the Qt-free layers built with Emscripten, their tests and the engine module under node"
+web/engine/build.sh
+cmake --build build-wasm -j2
+(cd build-wasm && ctest --output-on-failure -j2)
+node --test web/engine/test/
 
 echo "== all tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)

@@ -28,3 +28,9 @@ void ApplyNewChannelDefaults(MemoryImage& image, int column)
 {
     image.setBit(layout::kChannelFlagsRow, column, layout::kBclCarrier | layout::kBclQtDqt, false);
 }
+
+void StartChannel(MemoryImage& image, int column, std::string_view rxText)
+{
+    StoreRxFrequency(image, column, rxText);
+    ApplyNewChannelDefaults(image, column);
+}

@@ -73,8 +73,7 @@ TypingFault TypeChannel(AppState& state, int column, const TypedChannel& typed)
     if (!hasTx && !encodeNone) return TypingFault::kEncodeWithoutTx;
 
     MemoryImage& image = state.memoryImage;
-    StoreRxFrequency(image, column, rx.text);
-    ApplyNewChannelDefaults(image, column);
+    StartChannel(image, column, rx.text);
     if (decode != Text(TextId::NoneChoice)) StoreTone(image, column, decode, layout::kDecodeToneOffset);
     if (hasTx) StoreTxFrequency(image, column, tx.text);
     if (!encodeNone) StoreTone(image, column, encode, layout::kEncodeToneOffset);

@@ -2,6 +2,14 @@
 
 #include <utility>
 
+#include "strings/Strings.h"
+
+std::string StepText(const StepName& name)
+{
+    if (name.channel == 0) return Text(name.textId);
+    return TextWith(TextId::ChannelStep, {std::to_string(name.channel), Text(name.textId)});
+}
+
 void EditHistory::Record(const StepName& name, const MemoryImage& before)
 {
     m_redo.clear();

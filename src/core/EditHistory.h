@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "MemoryImage.h"
@@ -13,6 +14,9 @@ struct StepName {
     int channel = 0;
     friend bool operator==(const StepName&, const StepName&) = default;
 };
+
+// The step as the Edit menu names it, current language: "Channel 3 RX Freq", "Model".
+[[nodiscard]] std::string StepText(const StepName& name);
 
 // Undo and redo of changes to the image. Each step keeps one whole image (the
 // one to go back to), so the history costs at most kDepth images; the oldest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -10,6 +11,9 @@
 // column by column (byte (r, c) at offset 16 + c*16 + r).
 inline constexpr int kPlainFileSize = 16 + MemoryImage::kSize;
 inline constexpr std::string_view kFileSignature = "ZQ-915";
+
+// A data file is a few kilobytes; nothing longer is read.
+inline constexpr std::size_t kMaxDataFileBytes = 1 << 20;
 
 [[nodiscard]] ByteBuffer BuildPlainForm(const MemoryImage& image);
 // The image of a plain form; nullopt unless it is 4112 bytes starting "ZQ-915".

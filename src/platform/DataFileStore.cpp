@@ -5,7 +5,7 @@
 
 LoadedDataFile LoadDataFileFrom(const QString& path)
 {
-    const filestore::ReadResult read = filestore::read(path, kMaxDataFileBytes);
+    const filestore::ReadResult read = filestore::read(path, qint64(kMaxDataFileBytes));
     if (!read.error.isEmpty()) return {std::nullopt, read.error};
     if (read.unsuitable) return {};
     return {DecodeDataFile(ByteBuffer(read.bytes.begin(), read.bytes.end())), QString()};

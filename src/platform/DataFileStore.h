@@ -4,12 +4,10 @@
 #include <optional>
 
 #include "core/MemoryImage.h"
+#include "files/DataFile.h"
 
 // Loading and saving data files: the one path the window and the command line
 // share, so both refuse the same files for the same reasons.
-
-// A data file is a few kilobytes; nothing longer is read past this.
-inline constexpr qint64 kMaxDataFileBytes = 1 << 20;
 
 struct LoadedDataFile {
     std::optional<MemoryImage> image;

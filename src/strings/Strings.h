@@ -12,6 +12,9 @@
 // (1000..1655 plus a few of our own); the Chinese text of id n is number n + 1000.
 // Texts are UTF-8.
 
+// The product tag that titles questions, notices and most error boxes.
+inline constexpr std::string_view kProductTitle = "ZQ-915";
+
 // 0 = English, 1 = Chinese. Process-wide; 0 at every start.
 [[nodiscard]] std::uint8_t LanguageIndex();
 void SetLanguageIndex(std::uint8_t index);

@@ -5,8 +5,8 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
+#include "strings/HelpTopics.h"
 #include "support/LanguageGuard.h"
-#include "ui/dialogs/HelpTopics.h"
 #include "ui/dialogs/HelpWindow.h"
 
 namespace {

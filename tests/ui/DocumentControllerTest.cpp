@@ -6,6 +6,7 @@
 
 #include "core/AppState.h"
 #include "core/BandTable.h"
+#include "core/DocumentState.h"
 #include "core/FreqCodec.h"
 #include "core/Layout.h"
 #include "files/DataFile.h"
@@ -15,7 +16,6 @@
 #include "ui/main/ChannelGrid.h"
 #include "ui/main/DocumentCommands.h"
 #include "ui/main/DocumentController.h"
-#include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include <QComboBox>
 
 #include "CommandsFixture.h"
+#include "core/DocumentState.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
 #include "ui/main/DocumentController.h"
-#include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
 #include "ui/main/GeneralPanelCommands.h"
 

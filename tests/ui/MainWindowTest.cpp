@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
+#include "core/DocumentState.h"
 #include "core/Layout.h"
 #include "platform/QtText.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/main/ChannelShortcuts.h"
-#include "ui/main/DocumentState.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <thread>
 
 #include "CommandsFixture.h"
+#include "core/DocumentState.h"
 #include "radio-sim/PtyRadio.h"
-#include "ui/main/DocumentState.h"
 #include "ui/main/RadioCommands.h"
 
 // The window's transfers through the system's serial port to the simulator on

@@ -9,11 +9,11 @@
 
 #include "CommandsFixture.h"
 #include "core/BandTable.h"
+#include "core/DocumentState.h"
 #include "platform/Backups.h"
 #include "platform/DataFileStore.h"
 #include "ui/main/CellEditing.h"
 #include "ui/main/DocumentCommands.h"
-#include "ui/main/DocumentState.h"
 #include "ui/main/GeneralPanel.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RadioCommands.h"

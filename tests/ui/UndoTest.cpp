@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
+#include "core/DocumentState.h"
 #include "core/Layout.h"
-#include "ui/main/DocumentState.h"
 
 namespace {
 

@@ -113,6 +113,11 @@ export interface FeatureLine {
   value: string; // selected entry, "Enable"/"Disable", the ANI or the name
 }
 
+export interface HelpTopic {
+  page: string; // e.g. "grid.html"
+  title: string; // current language
+}
+
 export declare class Document {
   // A fresh untitled document of the default model and band (as a start-up).
   constructor();
@@ -216,8 +221,8 @@ export interface Engine {
   text(id: number, language: Language): string;
   // Every string id, ascending (for a whole table: ids.map(id => text(id, l))).
   textIds(): number[];
-  // Named ids the page needs (e.g. ids.RxFreq), from the engine's own table of names.
-  ids: Record<string, number>;
+  // The string ids by the engine's own names (ids().RxFreq === 1200 ...).
+  ids(): Record<string, number>;
 
   gridHeaderIds(): number[]; // 11 ids: CH, RX Freq, ... BCL
   bands(): Band[]; // 11 bands in list order
@@ -227,6 +232,11 @@ export interface Engine {
   toneList(toneListLast: number): string[]; // current language
   optionEntries(col: number): string[]; // cols 5..10, current language
   features(): FeatureInfo[]; // in dialog and printout order
+  // The help's contents in order: page file (same in both languages) and title.
+  helpTopics(): HelpTopic[];
+  // The page and anchor for a grid column's help context (7006 + column),
+  // e.g. "grid.html#bcl"; any other number gives the grid page.
+  helpPageForContext(context: number): string;
   version(): string;
 }
 

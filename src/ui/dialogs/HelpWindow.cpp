@@ -6,8 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "HelpTopics.h"
 #include "platform/QtText.h"
+#include "strings/HelpTopics.h"
 #include "strings/Strings.h"
 
 namespace {

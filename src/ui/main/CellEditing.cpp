@@ -9,9 +9,6 @@
 
 #include "ChannelGrid.h"
 #include "FrequencyEditor.h"
-#include "core/ChannelEdit.h"
-#include "core/FreqCodec.h"
-#include "core/Layout.h"
 #include "core/OptionColumns.h"
 #include "core/ToneCodec.h"
 #include "platform/Prompter.h"
@@ -207,8 +204,7 @@ bool CellEditing::gridKeyPress(QKeyEvent* event)
         const int n = m_state.currentRow;
         const int col = m_state.currentCol;
         if (col != ChannelGrid::kRxFreqCol && col != ChannelGrid::kTxFreqCol) return true;
-        if (col == ChannelGrid::kTxFreqCol && m_grid.cellEmpty(n, ChannelGrid::kRxFreqCol))
-            m_grid.makeCurrent(n, ChannelGrid::kRxFreqCol);
+        if (const int target = EditCell(m_state, n, col); target != col) m_grid.makeCurrent(n, target);
         BeginCellEdit();
         txtMemChannel->setText(QString(QLatin1Char(digit)));
         txtMemChannel->end(false);
@@ -224,14 +220,9 @@ bool CellEditing::gridKeyPress(QKeyEvent* event)
 
 void CellEditing::gridLeftRelease()
 {
-    // A channel without RX is edited in RX only; Encode without TX sends the user to TX.
     const int n = m_state.currentRow;
-    if (!m_grid.cellEmpty(n, ChannelGrid::kRxFreqCol)) {
-        if (m_grid.cellEmpty(n, ChannelGrid::kTxFreqCol) && m_state.currentCol == ChannelGrid::kEncodeCol)
-            m_grid.makeCurrent(n, ChannelGrid::kTxFreqCol);
-    } else if (m_state.currentCol != ChannelGrid::kRxFreqCol) {
-        m_grid.makeCurrent(n, ChannelGrid::kRxFreqCol);
-    }
+    const int col = EditCell(m_state, n, m_state.currentCol);
+    if (col != m_state.currentCol) m_grid.makeCurrent(n, col);
     BeginCellEdit();
 }
 
@@ -295,7 +286,7 @@ void CellEditing::commitFrequencyEditor()
     txtMemChannel->hide();
     const int n = m_editRow;
     const int col = m_editCol;
-    recordCellStep(n, col, [&] { storeFrequency(n, col, typed); });
+    commitEntry(n, col, typed, Entry::Typed);
 }
 
 void CellEditing::abandonFrequencyEditor()
@@ -306,76 +297,21 @@ void CellEditing::abandonFrequencyEditor()
     txtMemChannel->hide();
 }
 
-void CellEditing::recordCellStep(int n, int col, const std::function<void()>& change)
+void CellEditing::commitEntry(int n, int col, const QString& text, Entry entry)
 {
-    if (m_stepRecorder)
-        m_stepRecorder({ChannelGrid::headerTextId(col), n}, change);
-    else
-        change();
-}
-
-void CellEditing::storeFrequency(int n, int col, const QString& typed)
-{
-    if (typed == m_editOriginalText) return;
-    MemoryImage& image = m_state.memoryImage;
-    const int column = n - 1;
-    if (typed.isEmpty()) {
-        if (col == ChannelGrid::kTxFreqCol) {
-            clearTxFrequency(n);
-            return;
-        }
-        for (int c = 1; c < ChannelGrid::kColumns; ++c) m_grid.setCellText(n, c, QString());
-        image.fillColumn(column, layout::kEmpty);
-        return;
-    }
-    const NormalizedFreq normal =
-        NormalizeFreq(typed.toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
-    if (normal.outOfRange)
-        ShowNotice(m_prompter, &m_dialogParent,
-                   QText(TextId::FrequencyOutOfRange) + QLatin1Char('\n') +
-                       QString::fromStdString(
-                           OutOfRangeDetail(m_state.bandLowerMHz, m_state.bandUpperMHz, normal.text)),
-                   ProductTitle(), Prompter::Icon::Exclamation);
-    const QString text = QString::fromStdString(normal.text);
-    m_grid.setCellText(n, col, text);
-    if (col == ChannelGrid::kTxFreqCol) {
-        storeTxFrequency(n, text);
-        return;
-    }
-    StoreRxFrequency(image, column, normal.text);
-    if (!m_grid.cellEmpty(n, ChannelGrid::kDecodeCol)) return;
-    for (const CellWord& word : kNewChannelWords) m_grid.setCellText(n, word.cell, QText(word.textId));
-    ApplyNewChannelDefaults(image, column);
-}
-
-void CellEditing::clearTxFrequency(int n)
-{
-    m_grid.setCellText(n, ChannelGrid::kTxFreqCol, QString());
-    m_grid.setCellText(n, ChannelGrid::kEncodeCol, QString());
-    ClearTxFrequency(m_state.memoryImage, n - 1);
-}
-
-void CellEditing::storeTxFrequency(int n, const QString& text)
-{
-    StoreTxFrequency(m_state.memoryImage, n - 1, text.toStdString());
-    if (m_grid.cellEmpty(n, ChannelGrid::kEncodeCol))
-        m_grid.setCellText(n, ChannelGrid::kEncodeCol, QText(TextId::NoneChoice));
+    if (!m_committer) return;
+    const std::optional<CellNotice> notice = m_committer(n, col, text.toStdString(), entry);
+    m_grid.RenderChannelRow(n);
+    if (notice)
+        ShowNotice(m_prompter, &m_dialogParent, QString::fromStdString(notice->text), ProductTitle(),
+                   Prompter::Icon::Exclamation);
 }
 
 void CellEditing::dropDownChosen(QComboBox* editor, int index)
 {
     const QString text = editor->itemText(index);
-    const int n = m_editRow;
-    const int col = m_editCol;
-    if (text == m_grid.cellText(n, col)) return;
-    m_grid.setCellText(n, col, text);
-    recordCellStep(n, col, [&] {
-        if (editor == cboFeature_0)
-            StoreTone(m_state.memoryImage, n - 1, text.toStdString(),
-                      col == ChannelGrid::kDecodeCol ? layout::kDecodeToneOffset : layout::kEncodeToneOffset);
-        else
-            WriteOption(m_state.memoryImage, n - 1, col, text.toStdString());
-    });
+    if (text == m_grid.cellText(m_editRow, m_editCol)) return;
+    commitEntry(m_editRow, m_editCol, text, Entry::Chosen);
 }
 
 void CellEditing::dropDownEnter(QComboBox* editor)

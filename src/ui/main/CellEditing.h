@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include <QObject>
 #include <QString>
 
 #include "core/AppState.h"
-#include "core/EditHistory.h"
+#include "core/CellTyping.h"
 
 class ChannelGrid;
 class FrequencyEditor;
@@ -30,11 +32,15 @@ public:
     // `dialogParent` owns the message boxes. The editors live on the grid's viewport.
     CellEditing(AppState& state, Prompter& prompter, ChannelGrid& grid, QWidget& dialogParent);
 
-    // Runs a change to the image as one undoable step (see DocumentController::RecordStep).
-    using StepRecorder = std::function<void(const StepName& name, const std::function<void()>& change)>;
+    // How an entry reached the cell: typed into the frequency editor or chosen in a drop-down.
+    enum class Entry { Typed, Chosen };
+    // Stores an entry into cell (n, col) as one undoable step (see
+    // DocumentSession::TypeFrequency, ChooseEntry); returns what to tell the user.
+    using Committer =
+        std::function<std::optional<CellNotice>(int n, int col, const std::string& text, Entry entry)>;
 
     void setShortcutSink(ShortcutSink sink) { m_shortcutSink = std::move(sink); }
-    void setStepRecorder(StepRecorder recorder) { m_stepRecorder = std::move(recorder); }
+    void setCommitter(Committer committer) { m_committer = std::move(committer); }
 
     // After a grid layout: every editor is hidden (no commit); the tone
     // editor will hold entries 0..state.toneListLast of the list in force.
@@ -68,13 +74,8 @@ private:
     void openDropDown(QComboBox* editor, int n, int col);
     void commitFrequencyEditor();
     void abandonFrequencyEditor();
-    // Runs `change` of cell (n, col) as one step.
-    void recordCellStep(int n, int col, const std::function<void()>& change);
-    void storeFrequency(int n, int col, const QString& typed);
-    // Channel n loses its TX frequency and encode tone (cells and image).
-    void clearTxFrequency(int n);
-    // Stores a normalised TX frequency text for channel n; an empty Encode cell shows "None".
-    void storeTxFrequency(int n, const QString& text);
+    // Stores the entry, draws the row and shows what the store has to say.
+    void commitEntry(int n, int col, const QString& text, Entry entry);
     void dropDownChosen(QComboBox* editor, int index);
     void dropDownEnter(QComboBox* editor);
     void hideDropDown(QComboBox* editor);
@@ -86,7 +87,7 @@ private:
     ChannelGrid& m_grid;
     QWidget& m_dialogParent;
     ShortcutSink m_shortcutSink;
-    StepRecorder m_stepRecorder;
+    Committer m_committer;
 
     FrequencyEditor* txtMemChannel;
     QComboBox* cboFeature_0;

@@ -9,6 +9,7 @@
 #include "core/ToneCodec.h"
 #include "frmCopy.h"
 #include "platform/Prompter.h"
+#include "strings/TextId.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "ChannelGrid.h"
 #include "DocumentController.h"
-#include "DocumentState.h"
+#include "core/DocumentState.h"
 #include "platform/Backups.h"
 #include "platform/DataFileStore.h"
 #include "platform/FileStore.h"

@@ -2,19 +2,29 @@
 
 #include "CellEditing.h"
 #include "ChannelGrid.h"
-#include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "core/BandTable.h"
+#include "core/DocumentState.h"
 #include "core/Layout.h"
 #include "core/NewDocument.h"
 #include "strings/TextId.h"
 
 DocumentController::DocumentController(AppState& state, ChannelGrid& grid, GeneralPanel& panel,
                                        CellEditing& cellEditing, QObject* parent)
-    : QObject(parent), m_state(state), m_grid(grid), m_panel(panel), m_cellEditing(cellEditing)
+    : QObject(parent),
+      m_state(state),
+      m_grid(grid),
+      m_panel(panel),
+      m_cellEditing(cellEditing),
+      m_session(state)
 {
-    m_cellEditing.setStepRecorder(
-        [this](const StepName& name, const std::function<void()>& change) { RecordStep(name, change); });
+    m_cellEditing.setCommitter([this](int n, int col, const std::string& text, CellEditing::Entry entry) {
+        const std::optional<CellNotice> notice = entry == CellEditing::Entry::Typed
+                                                     ? m_session.TypeFrequency(n, col, text)
+                                                     : m_session.ChooseEntry(n, col, text);
+        Q_EMIT historyChanged();
+        return notice;
+    });
 }
 
 void DocumentController::EndCellEdit() { m_cellEditing.EndCellEdit(); }
@@ -75,17 +85,7 @@ void DocumentController::StartUntitledDocument()
 
 void DocumentController::RecordStep(const StepName& name, const std::function<void()>& change)
 {
-    if (m_recording) {
-        change();
-        return;
-    }
-    const MemoryImage before = m_state.memoryImage;
-    m_recording = true;
-    change();
-    m_recording = false;
-    if (m_state.memoryImage == before) return;
-    m_history.Record(name, before);
-    Q_EMIT historyChanged();
+    if (m_session.RecordStep(name, change)) Q_EMIT historyChanged();
 }
 
 void DocumentController::Undo() { takeStep(true); }
@@ -95,18 +95,13 @@ void DocumentController::Redo() { takeStep(false); }
 void DocumentController::takeStep(bool back)
 {
     m_cellEditing.AbandonCellEdit();
-    if (back ? !m_history.canUndo() : !m_history.canRedo()) return;
     const MemoryImage shown = m_state.memoryImage;
-    if (back)
-        m_history.Undo(m_state.memoryImage);
-    else
-        m_history.Redo(m_state.memoryImage);
-    redrawChanges(shown);
+    if (back ? m_session.Undo() : m_session.Redo()) redrawChanges(shown);
 }
 
 void DocumentController::ClearHistory()
 {
-    m_history.Clear();
+    m_session.ClearHistory();
     Q_EMIT historyChanged();
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/AppState.h"
 #include "core/EditHistory.h"
+#include "document/DocumentSession.h"
 
 class CellEditing;
 class ChannelGrid;
@@ -69,7 +70,10 @@ public:
     void Redo();
     // A new document (New, Open, a completed read, a band change) has no history.
     void ClearHistory();
-    [[nodiscard]] const EditHistory& history() const { return m_history; }
+    [[nodiscard]] const EditHistory& history() const { return m_session.history(); }
+    // The document's rules and history, shared with the other front ends.
+    [[nodiscard]] DocumentSession& session() { return m_session; }
+    [[nodiscard]] const DocumentSession& session() const { return m_session; }
 
     // Announces the title for the document path in the current language.
     void RefreshTitle();
@@ -93,6 +97,5 @@ private:
     ChannelGrid& m_grid;
     GeneralPanel& m_panel;
     CellEditing& m_cellEditing;
-    EditHistory m_history;
-    bool m_recording = false;
+    DocumentSession m_session;
 };

@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "DocumentController.h"
-#include "platform/QtText.h"
+#include "document/DocumentSession.h"
 
 EditCommands::EditCommands(DocumentController& document, QAction& undo, QAction& redo)
     : QObject(&document), m_document(document), m_undo(undo), m_redo(redo)
@@ -17,17 +17,9 @@ EditCommands::EditCommands(DocumentController& document, QAction& undo, QAction&
 
 void EditCommands::refresh()
 {
-    const EditHistory& history = m_document.history();
-    m_undo.setEnabled(history.canUndo());
-    m_undo.setText(history.canUndo() ? QText(TextId::UndoStep).arg(StepText(history.undoName()))
-                                     : QText(TextId::Undo));
-    m_redo.setEnabled(history.canRedo());
-    m_redo.setText(history.canRedo() ? QText(TextId::RedoStep).arg(StepText(history.redoName()))
-                                     : QText(TextId::Redo));
-}
-
-QString StepText(const StepName& name)
-{
-    if (name.channel == 0) return QText(name.textId);
-    return QText(TextId::ChannelStep).arg(QString::number(name.channel), QText(name.textId));
+    const DocumentSession& session = m_document.session();
+    m_undo.setEnabled(session.history().canUndo());
+    m_undo.setText(QString::fromStdString(session.UndoCaption()));
+    m_redo.setEnabled(session.history().canRedo());
+    m_redo.setText(QString::fromStdString(session.RedoCaption()));
 }

@@ -23,6 +23,3 @@ private:
     QAction& m_undo;
     QAction& m_redo;
 };
-
-// "Channel 5 RX Freq", "Import": a step in the current language.
-[[nodiscard]] QString StepText(const StepName& name);

@@ -3,9 +3,9 @@
 #include <QWidget>
 
 #include "DocumentController.h"
-#include "DocumentState.h"
 #include "GeneralPanel.h"
 #include "core/BandTable.h"
+#include "core/DocumentState.h"
 #include "core/Layout.h"
 #include "platform/Prompter.h"
 #include "platform/QtText.h"

@@ -6,7 +6,7 @@
 
 #include "ChannelGrid.h"
 #include "DocumentController.h"
-#include "ui/dialogs/HelpTopics.h"
+#include "strings/HelpTopics.h"
 #include "ui/dialogs/HelpWindow.h"
 
 namespace {

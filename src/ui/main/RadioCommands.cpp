@@ -4,7 +4,7 @@
 
 #include "DocumentCommands.h"
 #include "DocumentController.h"
-#include "DocumentState.h"
+#include "core/DocumentState.h"
 #include "link/CommPortChoice.h"
 #include "link/PortForName.h"
 #include "link/frmClone.h"

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "strings/TextId.h"
+#include "TextId.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 # Builds everything and runs every test: the normal build, the Qt-free layers
 # under AddressSanitizer + UndefinedBehaviorSanitizer and with Emscripten under
 # node (with the browser engine), a short fuzz run, the web page (unit and
-# end-to-end in headless chromium), and the Debian package installed, started
-# and removed.
+# end-to-end tests in headless chromium), and the Debian package installed,
+# started and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap.sh

@@ -3,33 +3,28 @@ import { openDialog } from "./dialogs";
 import { h } from "./dom";
 import { type Texts, withoutAccessKey } from "./texts";
 
-// Written at build time from the desktop's help topic table (one source).
-export interface HelpIndex {
-  topics: { file: string; title: string }[]; // title: a string id name
-  columnAnchors: string[]; // grid.html anchors for CH, RX Freq ... BCL
-}
+// Help context of grid column c is this plus c, as on the desktop.
+const FIRST_COLUMN_CONTEXT = 7006;
 
-let index: Promise<HelpIndex> | null = null;
-const loadIndex = () => (index ??= fetch("help/topics.json").then((response) => response.json() as Promise<HelpIndex>));
-
-// Help > Help Topics (and F1 on a grid column): the desktop's help pages in
-// the page's language, a topic list beside them.
+// Help > Help Topics (and F1 on a grid column): the desktop's help pages and
+// topics in the page's language.
 export async function helpDialog(engine: Engine, texts: Texts, gridColumn?: number): Promise<void> {
-  const help = await loadIndex();
   const folder = engine.language() === 1 ? "zh" : "en";
-  const anchor = gridColumn === undefined ? undefined : help.columnAnchors[gridColumn];
-  const start = anchor ? `grid.html#${anchor}` : help.topics[0]!.file;
+  const topics = engine.helpTopics();
+  const start = gridColumn === undefined ? topics[0]!.page : engine.helpPageForContext(FIRST_COLUMN_CONTEXT + gridColumn);
   const frame = h("iframe", { class: "help-frame", title: texts.t("HelpTitle"), src: `help/${folder}/${start}` });
   const list = h("ul", { class: "help-topics", role: "listbox", "aria-label": texts.t("HelpTitle") });
-  for (const topic of help.topics) {
-    const item = h("li", { role: "option", tabindex: 0, text: texts.t(topic.title) });
-    item.setAttribute("aria-selected", String(start.startsWith(topic.file)));
+  for (const topic of topics) {
+    const item = h("li", { role: "option", tabindex: 0, text: topic.title });
+    item.setAttribute("aria-selected", String(start.split("#")[0] === topic.page));
     const show = () => {
-      frame.src = `help/${folder}/${topic.file}`;
+      frame.src = `help/${folder}/${topic.page}`;
       list.querySelectorAll("[role=option]").forEach((option) => option.setAttribute("aria-selected", String(option === item)));
     };
     item.addEventListener("click", show);
-    item.addEventListener("keydown", (event) => { if (event.key === "Enter") show(); });
+    item.addEventListener("keydown", (event) => {
+      if (event.key === "Enter") show();
+    });
     list.append(item);
   }
   await openDialog({

@@ -5,8 +5,7 @@ export class Texts {
   private readonly ids: Record<string, number>;
 
   constructor(private readonly engine: Engine) {
-    const ids: unknown = engine.ids;
-    this.ids = typeof ids === "function" ? (ids as () => Record<string, number>)() : engine.ids;
+    this.ids = engine.ids();
   }
 
   get language(): Language {

@@ -1,9 +1,6 @@
-import { readFileSync } from "node:fs";
-import { resolve } from "node:path";
 import { describe, expect, test } from "vitest";
 import { firstLanguage } from "../src/app";
 import { accessKey, withoutAccessKey } from "../src/texts";
-import { helpIndex } from "../vite/desktopFiles";
 import { serviceWorkerSource } from "../vite/serviceWorker";
 
 describe("captions", () => {
@@ -28,25 +25,6 @@ test.each([
   [[], 0],
 ] as const)("first visit with browser languages %j starts in language %i", (languages, language) => {
   expect(firstLanguage(languages)).toBe(language);
-});
-
-describe("help shared with the desktop", () => {
-  test("the desktop's topic table gives every topic page and every grid column's anchor", () => {
-    const repo = resolve(__dirname, "../..");
-    const index = helpIndex(readFileSync(resolve(repo, "src/ui/dialogs/HelpTopics.cpp"), "utf8"));
-    expect(index.topics.length).toBeGreaterThan(5);
-    for (const topic of index.topics) {
-      for (const language of ["en", "zh"]) {
-        expect(() => readFileSync(resolve(repo, "src/ui/dialogs/help", language, topic.file))).not.toThrow();
-      }
-    }
-    const grid = readFileSync(resolve(repo, "src/ui/dialogs/help/en/grid.html"), "utf8");
-    for (const anchor of index.columnAnchors) expect(grid, anchor).toContain(`name="${anchor}"`);
-  });
-
-  test("a table it does not understand fails the build instead of an empty help", () => {
-    expect(() => helpIndex("constexpr HelpTopic kTopics[] = {};")).toThrow();
-  });
 });
 
 test("the service worker lists the version's files and drops older caches", () => {

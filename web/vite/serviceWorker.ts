@@ -18,7 +18,10 @@ self.addEventListener("activate", (event) => {
 self.addEventListener("fetch", (event) => {
   const request = event.request;
   if (request.method !== "GET" || new URL(request.url).origin !== self.location.origin) return;
-  const lookup = request.mode === "navigate" ? caches.match("./", { cacheName: CACHE, ignoreVary: true }) : caches.match(request, { cacheName: CACHE, ignoreSearch: true, ignoreVary: true });
+  const options = { cacheName: CACHE, ignoreSearch: true, ignoreVary: true };
+  // A page of this version, else (for a navigation) the editor itself.
+  const lookup = caches.match(request, options)
+    .then((cached) => cached || (request.mode === "navigate" && request.destination === "document" ? caches.match("./", options) : undefined));
   event.respondWith(lookup.then((cached) => cached || fetch(request)));
 });
 `;

@@ -43,7 +43,6 @@
         start: (controller) => {
           socket.onmessage = (event) => controller.enqueue(new Uint8Array(event.data));
           socket.onclose = (event) => {
-            if (event.code === 4000) return controller.error(lost());
             if (event.code !== 4001) return;
             controller.error(lost());
             this.unplugged();

@@ -37,8 +37,9 @@ export class RadioBridge {
     sim.stderr?.on("data", (chunk: Buffer) => { this.stderr += chunk.toString(); });
     input.on("data", (chunk: Buffer) => this.fromRadio(chunk));
     server.on("connection", (socket) => {
-      // One open port at a time, as a serial device allows.
-      if (this.socket) return socket.close(4000, "port busy");
+      // The page opens a port only once it closed it (the double checks), but
+      // the close of the last connection may still be on its way here.
+      this.socket?.terminate();
       this.socket = socket;
       this.held = [];
       socket.on("message", (data: Buffer) => output.write(data));

@@ -1,0 +1,119 @@
+import { join } from "node:path";
+import type { Page } from "playwright-core";
+import { afterAll, beforeAll, describe, expect, test } from "vitest";
+import { RadioBridge } from "./bridge/radioBridge";
+import { type Browser, cell, cellTexts, cli, launch, menu, REPO, serve } from "./harness";
+
+// Reads and writes from the page through the standard serial API: a double of
+// it carries the bytes over a WebSocket to the bridge, which holds the
+// pseudo-terminal of the strict simulated radio.
+
+const CHANNELS_DAT = join(REPO, "fuzz/corpus/channels-239.dat");
+const CABLE = { usbVendorId: 0x0403, usbProductId: 0x6001 };
+const CABLE_NAME = "USB serial port 0403:6001";
+
+let server: Awaited<ReturnType<typeof serve>>;
+beforeAll(async () => {
+  server = await serve();
+});
+afterAll(async () => {
+  await server?.close();
+});
+
+interface Radio {
+  page: Page;
+  bridge: RadioBridge;
+}
+
+// A fresh browser with the serial double, a simulated radio behind the
+// bridge, and the page with that radio's cable chosen.
+async function withRadio(simArgs: string[], run: (radio: Radio) => Promise<void>, search = ""): Promise<void> {
+  const bridge = await RadioBridge.start({ simArgs });
+  const browser: Browser = await launch();
+  try {
+    await browser.context.addInitScript({ path: join(__dirname, "serialDouble.js") });
+    const page = await browser.context.newPage();
+    await page.goto(server.url + search);
+    await page.waitForSelector("body[data-ready=true]");
+    await chooseCable(page, bridge);
+    await run({ page, bridge });
+    expect(bridge.stderr).not.toContain("protocol error");
+  } finally {
+    await browser.close();
+    await bridge.stop();
+  }
+}
+
+async function chooseCable(page: Page, bridge: RadioBridge): Promise<void> {
+  await page.evaluate(([info, url]) => (window as any).__serialDouble.offer(info, url), [CABLE, bridge.url] as const);
+  await menu(page, "Setup", "Communication Port");
+  const dialog = page.getByRole("dialog", { name: "Communication Port" });
+  await dialog.getByRole("button", { name: "Choose a serial port…" }).click();
+  await expect.poll(() => dialog.getByRole("radio", { name: CABLE_NAME }).isChecked()).toBe(true);
+  await dialog.getByRole("button", { name: "OK" }).click();
+  expect(await page.getByRole("status").textContent()).toBe(CABLE_NAME);
+}
+
+// The message box now open: its text, after pressing `button`.
+async function answer(page: Page, button: string, timeout = 30_000): Promise<string> {
+  const box = page.locator("dialog.message-box[open]").last();
+  await box.waitFor({ timeout });
+  const text = (await box.locator(".message-text").textContent()) ?? "";
+  await box.getByRole("button", { name: button }).click();
+  return text;
+}
+
+async function transfer(page: Page, command: "Read from Radio" | "Write to Radio"): Promise<void> {
+  await menu(page, "Program", command);
+  expect(await answer(page, "OK")).toContain(command === "Read from Radio" ? "Read data from radio." : "Write data to radio.");
+}
+
+function signalsAndLine(page: Page) {
+  return page.evaluate(() => (window as any).__serialDouble.log as { what: string; options?: object; signals?: object; bytes?: number[]; t: number }[]);
+}
+
+describe("reading and writing through the serial API", () => {
+  test("a read, an edit, a write verified by reading back, and the read kept as a backup", () =>
+    withRadio(["--paced", "--load", CHANNELS_DAT], async ({ page }) => {
+      await transfer(page, "Read from Radio");
+      await page.getByRole("dialog", { name: "Read data from radio" }).waitFor();
+      expect(await answer(page, "OK")).toBe("Reading completed!");
+      const dump = cli("dump", CHANNELS_DAT).trim().split("\n").slice(1).map((line) => line.split("\t"));
+      for (const [n, ...cells] of dump.slice(0, 6)) expect(await cellTexts(page, Number(n))).toEqual(cells);
+      expect(await page.title()).toContain("Untitled");
+
+      // 9600 8N1 without flow control, DTR and RTS on after opening; End, then 5 ms, then close.
+      const log = await signalsAndLine(page);
+      expect(log.find((e) => e.what === "open")?.options).toEqual({ baudRate: 9600, dataBits: 8, stopBits: 1, parity: "none", flowControl: "none" });
+      const opened = log.findIndex((e) => e.what === "open");
+      expect(log[opened + 1]).toMatchObject({ what: "signals", signals: { dataTerminalReady: true, requestToSend: true } });
+      const closeAt = log.findLastIndex((e) => e.what === "close");
+      const end = log[closeAt - 1]!;
+      expect(end.bytes).toEqual([0x45]);
+      expect(log[closeAt]!.t - end.t).toBeGreaterThanOrEqual(5);
+
+      await cell(page, 7, "RX Freq").click();
+      await page.keyboard.type("150.125");
+      await page.keyboard.press("Enter");
+      await page.getByRole("menubar").getByRole("menuitem", { name: "Program", exact: true }).click();
+      const verify = page.getByRole("menu").getByRole("menuitemcheckbox", { name: "Verify after Write" });
+      expect(await verify.getAttribute("aria-checked")).toBe("false");
+      await verify.click();
+      await transfer(page, "Write to Radio");
+      await expect.poll(() => page.locator(".transfer-label").textContent(), { timeout: 15_000 }).toMatch(/^Verifying - /);
+      expect(await answer(page, "OK")).toBe("Writing completed and verified: the radio holds what was written.");
+
+      // What the radio holds now reads back into the page, after the save-first question.
+      await menu(page, "Program", "Read from Radio");
+      expect(await answer(page, "No")).toBe("File has been modified, save it now?");
+      expect(await answer(page, "OK")).toContain("Read data from radio.");
+      expect(await answer(page, "OK")).toBe("Reading completed!");
+      expect((await cellTexts(page, 7))[0]).toBe("150.12500");
+
+      await menu(page, "File", "Backups...");
+      const backups = page.getByRole("dialog", { name: "Backups of radio reads" });
+      expect(await backups.getByRole("row").count()).toBe(3); // the header and two reads
+      expect(await backups.getByRole("row").nth(1).getByRole("cell").nth(1).textContent()).toBe("136 - 174 MHz");
+      await backups.getByRole("button", { name: "Close" }).click();
+    }), 90_000);
+});

@@ -117,3 +117,88 @@ describe("reading and writing through the serial API", () => {
       await backups.getByRole("button", { name: "Close" }).click();
     }), 90_000);
 });
+
+// A document with unsaved work, to see that a failed transfer leaves it alone.
+async function typeWork(page: Page): Promise<{ row: string[]; title: string }> {
+  await cell(page, 1, "RX Freq").click();
+  await page.keyboard.type("150");
+  await page.keyboard.press("Enter");
+  await page.keyboard.press("Escape");
+  return { row: await cellTexts(page, 1), title: await page.title() };
+}
+
+async function expectIntact(page: Page, work: { row: string[]; title: string }): Promise<void> {
+  expect(await cellTexts(page, 1)).toEqual(work.row);
+  expect((await cellTexts(page, 2))[0]).toBe("");
+  expect(await page.title()).toBe(work.title);
+  expect(await page.locator("dialog[open]").count()).toBe(0);
+}
+
+// The read after the save-first question (answered No) and the confirmation.
+async function startRead(page: Page): Promise<void> {
+  await menu(page, "Program", "Read from Radio");
+  expect(await answer(page, "No")).toBe("File has been modified, save it now?");
+  expect(await answer(page, "OK")).toContain("Read data from radio.");
+}
+
+describe("the simulated radio's faults end as on the desktop", () => {
+  test("a radio that hangs up mid-read: Check Connection, Cancel, the document as it was", () =>
+    withRadio(["--load", CHANNELS_DAT, "--fault", "hangup@40"], async ({ page }) => {
+      const work = await typeWork(page);
+      await startRead(page);
+      expect(await answer(page, "Cancel")).toBe("Check Connection. Retry or Cancel?");
+      await expect.poll(() => page.locator("dialog[open]").count()).toBe(0);
+      await expectIntact(page, work);
+      const log = await signalsAndLine(page);
+      expect(log.at(-2)?.bytes).toEqual([0x45]); // End before the port closed
+    }));
+
+  test("silence at the handshake: Retry starts again and the read completes", () =>
+    withRadio(["--load", CHANNELS_DAT, "--fault", "noreply@0"], async ({ page }) => {
+      await typeWork(page);
+      await startRead(page);
+      expect(await answer(page, "Retry")).toBe("Check Connection. Retry or Cancel?");
+      expect(await answer(page, "OK")).toBe("Reading completed!");
+      expect((await cellTexts(page, 1))[0]).toBe("146.52000");
+    }));
+
+  test("another model's identification: Model type is wrong, the document as it was", () =>
+    withRadio(["--load", CHANNELS_DAT, "--fault", "badident"], async ({ page }) => {
+      const work = await typeWork(page);
+      await startRead(page);
+      expect(await answer(page, "OK")).toBe("Model type is wrong.");
+      await expectIntact(page, work);
+    }));
+
+  test("a reply after the deadline: the prompt; the late bytes do not count; Retry completes", () =>
+    withRadio(["--load", CHANNELS_DAT, "--fault", "late@9"], async ({ page }) => {
+      await typeWork(page);
+      await startRead(page);
+      const box = page.locator("dialog.message-box[open]");
+      await box.waitFor();
+      await page.waitForTimeout(600); // the late reply arrives while the question is open
+      expect(await answer(page, "Retry")).toBe("Check Connection. Retry or Cancel?");
+      expect(await answer(page, "OK")).toBe("Reading completed!");
+      expect((await cellTexts(page, 4))[0]).toBe("151.00625");
+    }));
+
+  test("a byte stored wrong: the read-back names the first difference", () =>
+    withRadio(["--fault", "corrupt@7"], async ({ page }) => {
+      await typeWork(page);
+      await page.getByRole("menubar").getByRole("menuitem", { name: "Program", exact: true }).click();
+      await page.getByRole("menu").getByRole("menuitemcheckbox", { name: "Verify after Write" }).click();
+      await transfer(page, "Write to Radio");
+      expect(await answer(page, "OK")).toMatch(/^Verification failed at CH 4, address 0x038: written [0-9A-F]{2}, read [0-9A-F]{2}\.$/);
+    }));
+
+  test("a pulled cable ends the read with the port disappeared; the document as it was", () =>
+    withRadio(["--paced", "--load", CHANNELS_DAT], async ({ page, bridge }) => {
+      const work = await typeWork(page);
+      await startRead(page);
+      await expect.poll(() => page.locator("progress").evaluate((bar: HTMLProgressElement) => bar.value)).toBeGreaterThan(20);
+      bridge.unplug();
+      expect(await answer(page, "OK")).toBe("The transfer stopped: port disappeared (cable unplugged?).");
+      await expectIntact(page, work);
+      expect(await page.getByRole("status").textContent()).toBe(`${CABLE_NAME} (unplugged)`);
+    }));
+});

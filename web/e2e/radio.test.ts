@@ -202,3 +202,59 @@ describe("the simulated radio's faults end as on the desktop", () => {
       expect(await page.getByRole("status").textContent()).toBe(`${CABLE_NAME} (unplugged)`);
     }));
 });
+
+describe("ports", () => {
+  test("?demo: the demo radio, said to be no real radio, reads like one and is never kept as a backup", async () => {
+    const browser = await launch("zh-CN");
+    try {
+      const page = await browser.context.newPage();
+      await page.goto(`${server.url}?demo`);
+      await page.waitForSelector("body[data-ready=true]");
+      expect(await page.getByRole("status").textContent()).toBe("演示电台（模拟）");
+      await menu(page, "编程", "读频");
+      expect(await answer(page, "确定")).toContain("从对讲机读取数据。");
+      const window = page.getByRole("dialog", { name: "从对讲机读取数据" });
+      expect(await window.textContent()).toContain("演示电台（模拟）：不涉及真实电台。");
+      const started = Date.now();
+      expect(await answer(page, "确定")).toBe("成功读完！");
+      expect(Date.now() - started).toBeGreaterThan(4_000); // paced as a radio at 9600 baud
+      expect((await cellTexts(page, 1))[0]).toBe("146.52000");
+      await menu(page, "文件", "备份...");
+      expect(await page.getByRole("dialog", { name: "电台读取备份" }).textContent()).toContain("尚未保存任何电台读取。");
+    } finally {
+      await browser.close();
+    }
+  }, 60_000);
+
+  test("the chosen cable is remembered for the site and shown unplugged until it is back", () =>
+    withRadio([], async ({ page, bridge }) => {
+      await page.reload();
+      await page.waitForSelector("body[data-ready=true]");
+      const status = page.getByRole("status");
+      await expect.poll(() => status.textContent()).toBe(`${CABLE_NAME} (unplugged)`);
+      await menu(page, "Program", "Read from Radio");
+      expect(await answer(page, "OK")).toBe("Cannot Open Communication Port.\nport disappeared (cable unplugged?)");
+      await page.evaluate(([info, url]) => (window as any).__serialDouble.plug(info, url), [CABLE, bridge.url] as const);
+      await expect.poll(() => status.textContent()).toBe(CABLE_NAME);
+    }));
+
+  test("without Web Serial the serial choices are disabled with the reason; the demo radio still works", async () => {
+    const browser = await launch();
+    try {
+      await browser.context.addInitScript(() => { delete (Navigator.prototype as any).serial; });
+      const page = await browser.context.newPage();
+      await page.goto(server.url);
+      await page.waitForSelector("body[data-ready=true]");
+      expect(await page.evaluate(() => "serial" in navigator)).toBe(false);
+      await menu(page, "Setup", "Communication Port");
+      const dialog = page.getByRole("dialog", { name: "Communication Port" });
+      expect(await dialog.textContent()).toContain("This browser cannot reach serial ports. Use Chrome or Edge, or the desktop program.");
+      expect(await dialog.getByRole("button", { name: "Choose a serial port…" }).isDisabled()).toBe(true);
+      await dialog.getByRole("radio", { name: "Demo radio (simulated)" }).check();
+      await dialog.getByRole("button", { name: "OK" }).click();
+      expect(await page.getByRole("status").textContent()).toBe("Demo radio (simulated)");
+    } finally {
+      await browser.close();
+    }
+  });
+});

@@ -141,6 +141,32 @@ async function startRead(page: Page): Promise<void> {
   expect(await answer(page, "OK")).toContain("Read data from radio.");
 }
 
+test("backups: the newest 100 by time are kept, a new read pushes out the oldest", () =>
+  withRadio(["--load", CHANNELS_DAT], async ({ page }) => {
+    // A hundred older reads, stored as the page stores them.
+    await page.evaluate(() => new Promise<void>((resolve, reject) => {
+      const req = indexedDB.open("zq915-backups", 1);
+      req.onupgradeneeded = () => req.result.createObjectStore("reads", { keyPath: "id", autoIncrement: true }).createIndex("time", "time");
+      req.onerror = () => reject(req.error);
+      req.onsuccess = () => {
+        const tx = req.result.transaction("reads", "readwrite");
+        // Stored newest first, so the order of keys is not the order of time.
+        for (let i = 100; i >= 1; i--) tx.objectStore("reads").add({ time: Date.UTC(2025, 0, 1) + i * 60_000, image: new Uint8Array(4096).fill(0xff) });
+        tx.oncomplete = () => { req.result.close(); resolve(); };
+      };
+    }));
+    await transfer(page, "Read from Radio");
+    expect(await answer(page, "OK")).toBe("Reading completed!");
+    await menu(page, "File", "Backups...");
+    const dialog = page.getByRole("dialog", { name: "Backups of radio reads" });
+    await dialog.waitFor();
+    const rows = dialog.getByRole("row");
+    expect(await rows.count()).toBe(101);
+    expect(await rows.nth(1).getByRole("cell").nth(2).textContent()).toBe("4"); // the new read first
+    const oldest = await rows.nth(100).getByRole("cell").first().textContent();
+    expect(oldest).toBe(new Date(Date.UTC(2025, 0, 1) + 2 * 60_000).toLocaleString("en-GB"));
+  }));
+
 describe("the simulated radio's faults end as on the desktop", () => {
   test("a radio that hangs up mid-read: Check Connection, Cancel, the document as it was", () =>
     withRadio(["--load", CHANNELS_DAT, "--fault", "hangup@40"], async ({ page }) => {

@@ -49,6 +49,7 @@ export class TransferRunner {
   private readonly prompt = new AbortController();
   private settle: (outcome: Outcome) => void = () => {};
   private finished = false;
+  private startedAt = 0;
 
   constructor(
     private readonly session: Session,
@@ -63,6 +64,8 @@ export class TransferRunner {
     const outcome = new Promise<Outcome>((resolve) => { this.settle = resolve; });
     this.link.onData = (bytes) => this.apply(this.session.received(bytes));
     this.link.onGone = (reason) => this.portGone(reason);
+    // From the first byte sent to the last reply: "transfer" in the page's performance timeline.
+    this.startedAt = performance.now();
     this.apply(this.session.start());
     return outcome;
   }
@@ -115,6 +118,7 @@ export class TransferRunner {
     const state = this.session.state();
     if (this.finished || (state !== "completed" && state !== "refused" && state !== "cancelled")) return;
     this.finished = true;
+    performance.measure("transfer", { start: this.startedAt });
     this.stopDeadline();
     this.prompt.abort();
     const outcome: Outcome =

@@ -37,16 +37,20 @@ MemoryImage ImageOf(const val& array)
     const std::vector<std::uint8_t> bytes = BytesOf(array);
     MemoryImage image;
     image.fill(0xFF);
-    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), MemoryImage::kSize), image.bytes().begin());
+    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), MemoryImage::kSize),
+                image.bytes().begin());
     return image;
 }
 
 const char* DeadlineName(CloneSession::Deadline deadline)
 {
     switch (deadline) {
-        case CloneSession::Deadline::Arm: return "arm";
-        case CloneSession::Deadline::Stop: return "stop";
-        case CloneSession::Deadline::Keep: break;
+        case CloneSession::Deadline::Arm:
+            return "arm";
+        case CloneSession::Deadline::Stop:
+            return "stop";
+        case CloneSession::Deadline::Keep:
+            break;
     }
     return "keep";
 }
@@ -54,10 +58,14 @@ const char* DeadlineName(CloneSession::Deadline deadline)
 const char* NoticeName(CloneSession::Notice notice)
 {
     switch (notice) {
-        case CloneSession::Notice::CheckConnection: return "checkConnection";
-        case CloneSession::Notice::ModelTypeWrong: return "modelTypeWrong";
-        case CloneSession::Notice::Completed: return "completed";
-        case CloneSession::Notice::None: break;
+        case CloneSession::Notice::CheckConnection:
+            return "checkConnection";
+        case CloneSession::Notice::ModelTypeWrong:
+            return "modelTypeWrong";
+        case CloneSession::Notice::Completed:
+            return "completed";
+        case CloneSession::Notice::None:
+            break;
     }
     return "none";
 }
@@ -65,12 +73,18 @@ const char* NoticeName(CloneSession::Notice notice)
 const char* StateName(CloneSession::State state)
 {
     switch (state) {
-        case CloneSession::State::Idle: return "idle";
-        case CloneSession::State::Running: return "running";
-        case CloneSession::State::Prompting: return "prompting";
-        case CloneSession::State::Completed: return "completed";
-        case CloneSession::State::Refused: return "refused";
-        case CloneSession::State::Cancelled: return "cancelled";
+        case CloneSession::State::Idle:
+            return "idle";
+        case CloneSession::State::Running:
+            return "running";
+        case CloneSession::State::Prompting:
+            return "prompting";
+        case CloneSession::State::Completed:
+            return "completed";
+        case CloneSession::State::Refused:
+            return "refused";
+        case CloneSession::State::Cancelled:
+            return "cancelled";
     }
     return "idle";
 }

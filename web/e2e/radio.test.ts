@@ -1,3 +1,5 @@
+import { mkdtempSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
 import type { Page } from "playwright-core";
 import { afterAll, beforeAll, describe, expect, test } from "vitest";
@@ -11,6 +13,7 @@ import { type Browser, cell, cellTexts, cli, launch, menu, REPO, serve } from ".
 const CHANNELS_DAT = join(REPO, "fuzz/corpus/channels-239.dat");
 const CABLE = { usbVendorId: 0x0403, usbProductId: 0x6001 };
 const CABLE_NAME = "USB serial port 0403:6001";
+const work = mkdtempSync(join(tmpdir(), "zq915-radio-"));
 
 let server: Awaited<ReturnType<typeof serve>>;
 beforeAll(async () => {
@@ -113,8 +116,19 @@ describe("reading and writing through the serial API", () => {
       await menu(page, "File", "Backups...");
       const backups = page.getByRole("dialog", { name: "Backups of radio reads" });
       expect(await backups.getByRole("row").count()).toBe(3); // the header and two reads
-      expect(await backups.getByRole("row").nth(1).getByRole("cell").nth(1).textContent()).toBe("136 - 174 MHz");
-      await backups.getByRole("button", { name: "Close" }).click();
+      const newest = backups.getByRole("row").nth(1);
+      expect(await newest.getByRole("cell").nth(1).textContent()).toBe("136 - 174 MHz");
+      const downloading = page.waitForEvent("download");
+      await newest.getByRole("button", { name: "Download" }).click();
+      const file = join(work, "backup.dat");
+      await (await downloading).saveAs(file);
+      expect(cli("dump", file)).toContain("7\t150.12500\t");
+
+      // The older read, opened, is an untitled document again.
+      await backups.getByRole("row").nth(2).getByRole("button", { name: "Open" }).click();
+      expect((await cellTexts(page, 7))[0]).toBe("");
+      expect((await cellTexts(page, 1))[0]).toBe("146.52000");
+      expect(await page.title()).toContain("Untitled");
     }), 90_000);
 });
 
@@ -221,11 +235,42 @@ describe("the simulated radio's faults end as on the desktop", () => {
     withRadio(["--paced", "--load", CHANNELS_DAT], async ({ page, bridge }) => {
       const work = await typeWork(page);
       await startRead(page);
-      await expect.poll(() => page.locator("progress").evaluate((bar: HTMLProgressElement) => bar.value)).toBeGreaterThan(20);
+      await expect.poll(() => page.locator("progress").evaluate((bar: HTMLProgressElement) => bar.value), { timeout: 10_000 }).toBeGreaterThan(20);
       bridge.unplug();
       expect(await answer(page, "OK")).toBe("The transfer stopped: port disappeared (cable unplugged?).");
       await expectIntact(page, work);
       expect(await page.getByRole("status").textContent()).toBe(`${CABLE_NAME} (unplugged)`);
+    }));
+});
+
+describe("leaving a transfer", () => {
+  test("the window's close box stops a read with End; the document as it was", () =>
+    withRadio(["--paced", "--load", CHANNELS_DAT], async ({ page }) => {
+      const work = await typeWork(page);
+      await startRead(page);
+      const window = page.getByRole("dialog", { name: "Read data from radio" });
+      await expect.poll(() => window.locator("progress").evaluate((bar: HTMLProgressElement) => bar.value), { timeout: 10_000 }).toBeGreaterThan(10);
+      await window.getByRole("button", { name: "Close" }).click();
+      await expect.poll(() => page.locator("dialog[open]").count()).toBe(0);
+      await expectIntact(page, work);
+      const log = await signalsAndLine(page);
+      expect(log.at(-2)?.bytes).toEqual([0x45]);
+    }));
+
+  test("closing the tab mid-read warns first; when it goes, the radio is told End", () =>
+    withRadio(["--paced", "--log", "--load", CHANNELS_DAT], async ({ page, bridge }) => {
+      await transfer(page, "Read from Radio");
+      await expect.poll(() => page.locator("progress").evaluate((bar: HTMLProgressElement) => bar.value), { timeout: 10_000 }).toBeGreaterThan(10);
+      let asked = "";
+      page.on("dialog", (dialog) => {
+        asked = dialog.type();
+        void dialog.dismiss();
+      });
+      await page.close({ runBeforeUnload: true });
+      await expect.poll(() => asked).toBe("beforeunload");
+      expect(bridge.stderr).not.toMatch(/^> 45$/m);
+      await page.close({ runBeforeUnload: false });
+      await expect.poll(() => bridge.stderr).toMatch(/^> 45$/m);
     }));
 });
 

@@ -98,8 +98,11 @@ export class MenuBar {
 
   // Captions that are not plain string ids (Undo/Redo with their step names).
   setCaption(command: Command, caption: string): void {
+    if (this.captions.get(command) === caption) return;
     this.captions.set(command, caption);
-    this.relabel();
+    for (const menu of this.menus) {
+      for (const { item, entry } of menu.entries) if (entry.command === command) setCaption(item, caption, entry.keys);
+    }
   }
 
   relabel(): void {

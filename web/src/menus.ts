@@ -152,6 +152,7 @@ export class MenuBar {
 
   private onAltKey(event: KeyboardEvent): void {
     if (!event.altKey || event.ctrlKey || event.metaKey || event.key.length !== 1) return;
+    if (document.querySelector("dialog[open]")) return; // the menus wait behind a dialog
     const index = this.menus.findIndex((menu) => accessKey(this.texts.t(menu.text)) === event.key.toLowerCase());
     if (index < 0) return;
     event.preventDefault();

@@ -24,6 +24,7 @@ if [ -f fuzz/CMakeLists.txt ]; then
 fi
 
 echo "== the Qt-free layers built with Emscripten, their tests and the engine module under node"
+export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"  # Emscripten's optimiser needs acorn from there
 web/engine/build.sh
 cmake --build build-wasm -j2
 (cd build-wasm && ctest --output-on-failure -j2)

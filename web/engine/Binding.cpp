@@ -202,10 +202,11 @@ public:
         out.set("imported", result.imported);
         out.set("skipped", int(result.skipped.size()));
         out.set("report", report);
-        out.set("notice", ok ? MakeNotice(TextId::Import, report, std::string(kProductTitle), "information")
-                             : MakeNotice(TextId::CannotOpenFile,
-                                          TextWith(TextId::CannotOpenFile, {name}) + '\n' + report,
-                                          std::string(kProductTitle), "exclamation"));
+        out.set(
+            "notice",
+            ok ? MakeNotice(TextId::ChannelsImported, report, std::string(kProductTitle), "information")
+               : MakeNotice(TextId::CannotOpenFile, TextWith(TextId::CannotOpenFile, {name}) + '\n' + report,
+                            std::string(kProductTitle), "exclamation"));
         return out;
     }
 

@@ -4,7 +4,6 @@
 #include "DocumentController.h"
 #include "core/ChannelCopy.h"
 #include "core/ChannelEdit.h"
-#include "core/ChannelShift.h"
 #include "core/Layout.h"
 #include "core/ToneCodec.h"
 #include "frmCopy.h"
@@ -86,16 +85,12 @@ bool ChannelShortcuts::handle(int key, Qt::KeyboardModifiers modifiers)
             m_document.RecordStep({TextId::QtDqtCopy}, [this] { runCopy(kCopyTone); });
             break;
         case Command::Insert:
-            m_document.RecordStep({TextId::InsertChannel}, [this] {
-                InsertEmptyChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
-                renderFromCurrentRow();
-            });
+            m_document.Apply([this](DocumentSession& session) { session.InsertChannel(m_state.currentRow); });
+            renderFromCurrentRow();
             break;
         case Command::Delete:
-            m_document.RecordStep({TextId::DeleteChannel}, [this] {
-                DeleteChannel(m_state.memoryImage, m_state.channelCount, m_state.currentRow);
-                renderFromCurrentRow();
-            });
+            m_document.Apply([this](DocumentSession& session) { session.DeleteChannel(m_state.currentRow); });
+            renderFromCurrentRow();
             break;
     }
     return true;

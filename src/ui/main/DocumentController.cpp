@@ -88,6 +88,12 @@ void DocumentController::RecordStep(const StepName& name, const std::function<vo
     if (m_session.RecordStep(name, change)) Q_EMIT historyChanged();
 }
 
+void DocumentController::Apply(const std::function<void(DocumentSession&)>& change)
+{
+    change(m_session);
+    Q_EMIT historyChanged();
+}
+
 void DocumentController::Undo() { takeStep(true); }
 
 void DocumentController::Redo() { takeStep(false); }

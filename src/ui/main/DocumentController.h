@@ -63,6 +63,8 @@ public:
     // through here, e.g. document.RecordStep({textId}, [&] { ... });
     // a RecordStep inside `change` is part of the outer step.
     void RecordStep(const StepName& name, const std::function<void()>& change);
+    // Runs a change the session names and records itself (see DocumentSession).
+    void Apply(const std::function<void(DocumentSession&)>& change);
     // Abandons an open cell edit, then puts the image back as before the last
     // step and redraws grid, panel and title. Nothing to undo: only the abandon.
     void Undo();

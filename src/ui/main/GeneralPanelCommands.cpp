@@ -23,27 +23,17 @@ GeneralPanelCommands::GeneralPanelCommands(DocumentController& document, Prompte
 
 void GeneralPanelCommands::modelChosen(int index)
 {
-    MemoryImage& image = m_document.state().memoryImage;
-    m_document.RecordStep({TextId::Model}, [&] {
-        image.set(layout::kModelRow, layout::kRadioColumn, ModelCodeForIndex(index));
-    });
+    m_document.Apply([index](DocumentSession& session) { session.SetModel(index); });
 }
 
 void GeneralPanelCommands::powerChosen(int index)
 {
-    MemoryImage& image = m_document.state().memoryImage;
-    m_document.RecordStep({TextId::PowerLevel}, [&] {
-        image.set(layout::kPowerLevelRow, layout::kSettingsColumn, PowerForIndex(index));
-    });
+    m_document.Apply([index](DocumentSession& session) { session.SetPower(index); });
 }
 
 void GeneralPanelCommands::manualChosen(int index)
 {
-    MemoryImage& image = m_document.state().memoryImage;
-    m_document.RecordStep({TextId::Manual}, [&] {
-        image.setBit(layout::kGeneralFlagsRow, layout::kSettingsColumn, layout::kManualEnable,
-                     ManualEnabledForIndex(index));
-    });
+    m_document.Apply([index](DocumentSession& session) { session.SetManual(index); });
 }
 
 void GeneralPanelCommands::bandChosen(int index)

@@ -107,3 +107,24 @@ test("the document survives a restore and a CSV round trip", () => {
     });
   });
 });
+
+test("the memory map goes by radio address; features and the map are one step each", () => {
+  withDocument((doc) => {
+    const map = new Uint8Array(4096).map((_, address) => doc.byteAt(address));
+    map[200 * 16 + 3] = 0x5a; // column 200, row 3
+    assert.equal(doc.setMemoryMap(map), true);
+    assert.equal(doc.image()[3 * 256 + 200], 0x5a);
+    assert.equal(doc.history().undoCaption, engine.text(engine.ids().UndoStep, 0).replace("%1", engine.text(engine.ids().MemoryMap, 0)));
+    assert.equal(doc.setMemoryMap(map.subarray(1)), false);
+
+    const features = { ...doc.optionalFeatures(), ani: "1234", name: "AB12", scrambler: true };
+    assert.equal(doc.setOptionalFeatures(features), true);
+    assert.deepEqual(doc.optionalFeatures(), features);
+    assert.equal(doc.setOptionalFeatures(features), false);
+    const name = doc.featureLines()[engine.features().findIndex((f) => f.key === "name")];
+    assert.equal(name.value, "AB12");
+    doc.undo();
+    doc.undo();
+    assert.equal(doc.isModified(), false);
+  });
+});

@@ -150,3 +150,25 @@ describe("help and printing", () => {
     expect(await pages.nth(2).textContent()).toContain("Squelch Level");
   });
 });
+
+describe("new documents", () => {
+  test("a band change with unsaved changes asks first; Cancel keeps everything, OK starts a new document", async () => {
+    expect(await page.evaluate(() => (globalThis as any).zq915.doc.isModified())).toBe(true);
+    const band = page.getByRole("combobox", { name: "Frequency" });
+    await band.selectOption("446 - 447 MHz");
+    const question = page.getByRole("dialog", { name: "Warning" });
+    await question.getByRole("button", { name: "Cancel" }).click();
+    expect(await band.inputValue()).toBe("430 - 450 MHz");
+    expect(await rx(7)).toBe("440.12500");
+
+    await band.selectOption("446 - 447 MHz");
+    await question.getByRole("button", { name: "OK" }).click();
+    expect(await page.getByRole("grid").getByRole("row").count()).toBe(9);
+    expect(await page.title()).toContain("Untitled");
+
+    // New asks even without changes, as the desktop does; the layout stays the band's.
+    await menu(page, "File", "New");
+    await question.getByRole("button", { name: "OK" }).click();
+    expect(await page.getByRole("grid").getByRole("row").count()).toBe(9);
+  });
+});

@@ -15,13 +15,13 @@ const CHROMIUM_FLAGS = [
 ];
 
 // The built page served on localhost (a secure context, as service workers need).
-export async function serve(): Promise<{ url: string; close: () => Promise<void> }> {
+export async function serve(dist = DIST, port = 0): Promise<{ url: string; close: () => Promise<void> }> {
   const server: PreviewServer = await preview({
     configFile: false,
     root: resolve(__dirname, ".."),
     logLevel: "silent",
-    build: { outDir: DIST },
-    preview: { port: 0, host: "localhost", strictPort: false },
+    build: { outDir: dist },
+    preview: { port, host: "localhost", strictPort: port !== 0 },
   });
   const url = server.resolvedUrls?.local[0];
   if (!url) throw new Error("the page server did not start");
@@ -35,7 +35,9 @@ export interface Browser {
 
 // Headless Debian chromium with a fresh profile (IndexedDB, service worker and
 // settings start empty) and the file pickers replaced by doubles.
-export async function launch(locale = "en-US"): Promise<Browser> {
+// `pickers: false` leaves the browser without File System Access, as Firefox
+// and Safari are: Open takes an upload and Save a download.
+export async function launch(locale = "en-US", pickers = true): Promise<Browser> {
   const profile = mkdtempSync(join(tmpdir(), "zq915-e2e-"));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
@@ -44,7 +46,11 @@ export async function launch(locale = "en-US"): Promise<Browser> {
     args: [...CHROMIUM_FLAGS, `--lang=${locale}`],
     viewport: { width: 1040, height: 720 },
   });
-  await context.addInitScript({ path: join(__dirname, "pickerDoubles.js") });
+  if (pickers) await context.addInitScript({ path: join(__dirname, "pickerDoubles.js") });
+  else await context.addInitScript(() => {
+    delete (window as any).showOpenFilePicker;
+    delete (window as any).showSaveFilePicker;
+  });
   return {
     context,
     close: async () => {

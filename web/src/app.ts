@@ -46,6 +46,7 @@ export class App {
   private busy = false;
   // Off until the kept document of the last visit has been offered back.
   private keeping = false;
+  private keepPending = false;
 
   constructor(readonly engine: Engine, root: HTMLElement, private readonly keeper: DocumentKeeper) {
     const stored = localStorage.getItem(LANGUAGE_KEY);
@@ -131,10 +132,15 @@ export class App {
     this.keep();
   }
 
+  // Kept right after the frame that shows the change, so typing stays fast.
   private keep(): void {
-    if (!this.keeping) return;
-    void this.keeper.keep({
-      image: this.doc.image(), snapshot: this.doc.snapshot(), fileName: this.doc.fileName(), modified: this.doc.isModified(),
+    if (!this.keeping || this.keepPending) return;
+    this.keepPending = true;
+    setTimeout(() => {
+      this.keepPending = false;
+      void this.keeper.keep({
+        image: this.doc.image(), snapshot: this.doc.snapshot(), fileName: this.doc.fileName(), modified: this.doc.isModified(),
+      });
     });
   }
 

@@ -18,10 +18,13 @@ async function start(): Promise<void> {
   await app.offerKeptDocument();
 }
 
-// Offline use: the service worker keeps this version; the next visit after a
-// new one was published gets the new one.
+// Offline use: the service worker keeps this version. Every start asks the
+// server for a newer one, which the next visit then runs.
 if ("serviceWorker" in navigator && import.meta.env.PROD) {
-  void navigator.serviceWorker.register("sw.js", { scope: "./" }).catch((error) => console.warn("no offline copy", error));
+  void navigator.serviceWorker
+    .register("sw.js", { scope: "./" })
+    .then((registration) => registration.update())
+    .catch((error) => console.warn("no offline copy or no update", error));
 }
 
 void start();

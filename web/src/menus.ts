@@ -100,8 +100,11 @@ export class MenuBar {
 
   // Captions that are not plain string ids (Undo/Redo with their step names).
   setCaption(command: Command, caption: string): void {
+    if (this.captions.get(command) === caption) return;
     this.captions.set(command, caption);
-    this.relabel();
+    for (const menu of this.menus) {
+      for (const { item, entry } of menu.entries) if (entry.command === command) setCaption(item, caption, entry.keys);
+    }
   }
 
   relabel(): void {
@@ -157,6 +160,7 @@ export class MenuBar {
 
   private onAltKey(event: KeyboardEvent): void {
     if (!event.altKey || event.ctrlKey || event.metaKey || event.key.length !== 1) return;
+    if (document.querySelector("dialog[open]")) return; // the menus wait behind a dialog
     const index = this.menus.findIndex((menu) => accessKey(this.texts.t(menu.text)) === event.key.toLowerCase());
     if (index < 0) return;
     event.preventDefault();

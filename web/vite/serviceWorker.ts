@@ -8,7 +8,9 @@ export function serviceWorkerSource(files: string[], version: string): string {
   return `const CACHE = "zq915-${version}";
 const FILES = ${JSON.stringify(["./", ...files])};
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // From the server, not the browser's HTTP cache, which may still hold the old page.
+  const requests = FILES.map((file) => new Request(file, { cache: "reload" }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests)).then(() => self.skipWaiting()));
 });
 self.addEventListener("activate", (event) => {
   event.waitUntil(caches.keys()

@@ -22,6 +22,14 @@ bool ValidChannel(const AppState& state, int n) { return n >= 1 && n <= state.ch
 
 }  // namespace
 
+std::optional<CellNotice> OutOfRangeNotice(const AppState& state, const NormalizedFreq& normal)
+{
+    if (!normal.outOfRange) return std::nullopt;
+    return CellNotice{TextId::FrequencyOutOfRange,
+                      Text(TextId::FrequencyOutOfRange) + '\n' +
+                          OutOfRangeDetail(state.bandLowerMHz, state.bandUpperMHz, normal.text)};
+}
+
 int EditCell(AppState& state, int n, int col)
 {
     if (!ValidChannel(state, n)) return col;
@@ -53,10 +61,7 @@ std::optional<CellNotice> CommitFrequencyCell(AppState& state, int n, int col, s
         StoreRxFrequency(image, column, normal.text);
     else
         StartChannel(image, column, normal.text);
-    if (!normal.outOfRange) return std::nullopt;
-    return CellNotice{TextId::FrequencyOutOfRange,
-                      Text(TextId::FrequencyOutOfRange) + '\n' +
-                          OutOfRangeDetail(state.bandLowerMHz, state.bandUpperMHz, normal.text)};
+    return OutOfRangeNotice(state, normal);
 }
 
 std::optional<CellNotice> ChooseCellEntry(AppState& state, int n, int col, std::string_view entry)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AppState.h"
+#include "FreqCodec.h"
 
 // What an entry into one cell of the channel grid does to the document,
 // decided here for every front end. Channel n is 1..state.channelCount; grid
@@ -17,6 +18,10 @@ struct CellNotice {
     int textId = 0;    // the main text's id
     std::string text;  // complete (detail line included), current language
 };
+
+// "Frequency is out of range." with the band's limits and the value stored
+// instead, when NormalizeFreq had to replace the typed value; else none.
+[[nodiscard]] std::optional<CellNotice> OutOfRangeNotice(const AppState& state, const NormalizedFreq& normal);
 
 // The cell an edit of (n, col) opens on: a channel without an RX frequency is
 // edited in RX Freq only; Encode without a TX frequency sends the user to TX Freq.

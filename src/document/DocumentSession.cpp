@@ -211,11 +211,7 @@ std::optional<CellNotice> DocumentSession::CopyFrequency(int n, std::string_view
             return;
         }
         const NormalizedFreq normal = NormalizeFreq(txText, m_state.bandLowerMHz, m_state.bandUpperMHz);
-        if (normal.outOfRange)
-            notice =
-                CellNotice{TextId::FrequencyOutOfRange,
-                           Text(TextId::FrequencyOutOfRange) + '\n' +
-                               OutOfRangeDetail(m_state.bandLowerMHz, m_state.bandUpperMHz, normal.text)};
+        notice = OutOfRangeNotice(m_state, normal);
         StoreTxFrequency(m_state.memoryImage, n - 1, normal.text);
     });
     return notice;

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"  # the optimiser needs acorn from there
 if [ ! -f build-wasm/build.ninja ]; then
-  emcmake cmake -S . -B build-wasm -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQ_QT_FREE_ONLY=ON \
+  emcmake cmake -S . -B build-wasm -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DZQ_QT_FREE_ONLY=ON \
         -DZQ_WEB_ENGINE_DIR="$PWD/build-web/engine" >/dev/null
 fi
 cmake --build build-wasm -j2 --target zq915-engine "$@"

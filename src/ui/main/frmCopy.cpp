@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/CellTyping.h"
 #include "core/ChannelCopy.h"
 #include "core/FreqCodec.h"
 #include "core/ToneCodec.h"
@@ -172,12 +173,9 @@ void frmCopy::enterAction()
             if (!txtDest->text().isEmpty()) {
                 const NormalizedFreq normalized =
                     NormalizeFreq(txtDest->text().toStdString(), m_state.bandLowerMHz, m_state.bandUpperMHz);
-                if (normalized.outOfRange)
-                    ShowNotice(m_prompter, this,
-                               QText(TextId::FrequencyOutOfRange) + QLatin1Char('\n') +
-                                   QString::fromStdString(OutOfRangeDetail(
-                                       m_state.bandLowerMHz, m_state.bandUpperMHz, normalized.text)),
-                               ProductTitle(), Prompter::Icon::Exclamation);
+                if (const std::optional<CellNotice> notice = OutOfRangeNotice(m_state, normalized))
+                    ShowNotice(m_prompter, this, QString::fromStdString(notice->text), ProductTitle(),
+                               Prompter::Icon::Exclamation);
                 m_result = QString::fromStdString(normalized.text);
             }
             accept();

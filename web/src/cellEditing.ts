@@ -43,8 +43,8 @@ export class CellEditing {
   constructor(private readonly host: EditorHost) {
     const grid = host.grid.element;
     grid.addEventListener("click", (event) => this.onClick(event));
+    // No end on scroll: the editor sits inside its cell and scrolls with it.
     grid.addEventListener("keydown", (event) => this.onGridKey(event));
-    grid.addEventListener("scroll", () => this.end(), { passive: true });
   }
 
   get isOpen(): boolean {
@@ -227,6 +227,8 @@ export class CellEditing {
     if (move && plain) {
       this.moveBy(move[0], move[1], false);
     } else if (event.key === "Tab" && plain) {
+      const atEdge = event.shiftKey ? grid.row === 1 && grid.col === RX : grid.row === grid.channelCount && grid.col === BCL;
+      if (atEdge) return; // Tab leaves the grid from its last cell, Shift+Tab from its first
       this.moveBy(0, event.shiftKey ? -1 : 1, true);
     } else if (event.key === "Home" && plain) {
       grid.moveTo(event.ctrlKey ? 1 : grid.row, RX);

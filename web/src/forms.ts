@@ -13,11 +13,18 @@ function labelled(text: string, control: HTMLElement, id: string): HTMLElement {
   return h("div", { class: "form-row" }, h("label", { for: id, text }), control);
 }
 
+// The desktop dialog's three frames and what each holds.
+const FEATURE_FRAMES: { title: string; keys: (keyof OptionalFeatures)[] }[] = [
+  { title: "GeneralFunction", keys: ["timeOutTimer", "squelchLevel", "chordLanguage", "beepTone", "batterySave", "scrambler"] },
+  { title: "Vox", keys: ["voxGain", "voxDelay"] },
+  { title: "PttId", keys: ["ani", "name", "pttIdBot", "pttIdEot"] },
+];
+
 // Program > Optional Features: the engine's features as lists, boxes and fields.
 export async function optionalFeaturesDialog(engine: Engine, texts: Texts, doc: Document): Promise<boolean> {
   const values: OptionalFeatures = doc.optionalFeatures();
   const read: (() => void)[] = [];
-  const rows: HTMLElement[] = [];
+  const rows = new Map<keyof OptionalFeatures, HTMLElement>();
   for (const feature of engine.features()) {
     const key = feature.key;
     const id = `feature-${key}`;
@@ -27,23 +34,25 @@ export async function optionalFeaturesDialog(engine: Engine, texts: Texts, doc: 
       select.append(...feature.choices.map((text) => h("option", { text })));
       select.selectedIndex = current as number;
       read.push(() => ((values as unknown as Record<string, number>)[key] = select.selectedIndex));
-      rows.push(labelled(feature.label, select, id));
+      rows.set(key, labelled(feature.label, select, id));
     } else if (typeof current === "boolean") {
       const box = h("input", { type: "checkbox", id });
       box.checked = current;
       read.push(() => ((values as unknown as Record<string, boolean>)[key] = box.checked));
-      rows.push(h("div", { class: "form-row check" }, box, h("label", { for: id, text: feature.label })));
+      rows.set(key, h("div", { class: "form-row check" }, box, h("label", { for: id, text: feature.label })));
     } else {
       const field = h("input", { type: "text", maxlength: key === "ani" ? 4 : 6, spellcheck: "false" });
       field.value = String(current);
       read.push(() => ((values as unknown as Record<string, string>)[key] = field.value.toUpperCase()));
-      rows.push(labelled(feature.label, field, id));
+      rows.set(key, labelled(feature.label, field, id));
     }
   }
   const answer = await openDialog({
     title: texts.t("OptionalFeatures"),
     className: "features-dialog",
-    body: () => [h("div", { class: "form-grid" }, ...rows)],
+    body: () => [h("div", { class: "feature-frames" }, ...FEATURE_FRAMES.map((frame) =>
+      h("fieldset", { class: "feature-frame" }, h("legend", { text: texts.t(frame.title) }),
+        ...frame.keys.flatMap((key) => rows.get(key) ?? []))))],
     buttons: okCancel(texts),
     escape: "cancel",
   });

@@ -8,7 +8,7 @@ packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-serialport-dev libqt6svg6
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-noto-cjk
           qt6-translations-l10n desktop-file-utils appstream man-db dpkg-dev file xvfb xdotool
-          emscripten)
+          emscripten chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the Qt-free layers
 # under AddressSanitizer + UndefinedBehaviorSanitizer and with Emscripten under
-# node (with the browser engine), a short fuzz run, and
-# the Debian package installed, started and removed.
+# node (with the browser engine), a short fuzz run, the web page (unit and
+# end-to-end tests in headless chromium), and the Debian package installed,
+# started and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap.sh
@@ -31,6 +32,10 @@ node --test web/engine/test/
 
 echo "== all tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+echo "== web page: unit tests, then end-to-end in headless chromium"
+scripts/web.sh build
+(cd web && npx vitest run && npx vitest run --config vitest.e2e.config.ts)
 
 echo "== Debian package"
 scripts/package-check.sh

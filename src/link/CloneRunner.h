@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "CloneSession.h"
+#include "radio/CloneSession.h"
 
 class SerialPort;
 

@@ -272,6 +272,34 @@ constexpr Entry kTable[] = {
     {1928, "Export Channels", "导出信道"},
     {1929, "Import Channels", "导入信道"},
     {1930, "Files", "文件"},
+    {1950, "Choose a serial port…", "选择串口…"},
+    {1951, "This browser cannot reach serial ports. Use Chrome or Edge, or the desktop program.",
+     "此浏览器无法访问串口。请使用 Chrome 或 Edge，或使用桌面程序。"},
+    {1952, "USB serial port %1", "USB 串口 %1"},
+    {1953, "Serial port %1", "串口 %1"},
+    {1954, "%1 (unplugged)", "%1（已拔出）"},
+    {1955, "No port chosen", "未选择端口"},
+    {1956, "The transfer stopped: %1.", "传输已停止：%1。"},
+    {1957, "&Backups...", "备份(&B)..."},
+    {1958, "Backups of radio reads", "电台读取备份"},
+    {1959, "Date and time", "日期和时间"},
+    {1960, "Band", "频段"},
+    {1961, "Channels", "信道数"},
+    {1962, "&Open", "打开(&O)"},
+    {1963, "&Download", "下载(&D)"},
+    {1964, "No read from a radio has been kept yet.", "尚未保存任何电台读取。"},
+    {1965, "C&lose", "关闭(&L)"},
+    {1966, "&Retry", "重试(&R)"},
+    {1980, "&Yes", "是(&Y)"},
+    {1981, "&No", "否(&N)"},
+    {1982, "The page was closed with unsaved changes to \"%1\". Restore them?",
+     "页面关闭时“%1”有未保存的修改。要恢复吗？"},
+    {1983,
+     "In the browser, Ctrl+N opens a browser window: use File > New. The channel keys Ctrl+E, Ctrl+F, "
+     "Ctrl+Q, Ctrl+I and Ctrl+D work while the channel grid has the focus, as do Shift+F3, F4, F5, F9 and "
+     "F10.",
+     "在浏览器中，Ctrl+N 会打开浏览器窗口：请使用“文件 > 新建”。信道快捷键 Ctrl+E、Ctrl+F、Ctrl+Q、Ctrl+I 和 "
+     "Ctrl+D 以及 Shift+F3、F4、F5、F9、F10 在信道表格获得焦点时可用。"},
 };
 
 std::uint8_t g_languageIndex = 0;

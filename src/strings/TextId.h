@@ -286,5 +286,30 @@ enum : int {
     LocationsFromZero = 1893,
     LocationOutOfRange = 1894,
     TwoSentences = 1895,
+
+    // Our own: radios from the browser
+    ChooseSerialPort = 1950,
+    NoWebSerial = 1951,
+    UsbSerialPort = 1952,
+    OtherSerialPort = 1953,
+    PortUnplugged = 1954,
+    NoPortChosen = 1955,
+    TransferStopped = 1956,
+    BackupsMenu = 1957,
+    BackupsTitle = 1958,
+    BackupTime = 1959,
+    BackupBand = 1960,
+    BackupChannels = 1961,
+    OpenBackup = 1962,
+    DownloadBackup = 1963,
+    NoBackups = 1964,
+    CloseWindow = 1965,
+    Retry = 1966,
+
+    // Our own: the browser edition
+    Yes = 1980,
+    No = 1981,
+    RestoreKeptDocument = 1982,
+    BrowserKeys = 1983,
 };
 }  // namespace TextId

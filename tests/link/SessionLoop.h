@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/CloneSession.h"
+#include "radio/CloneSession.h"
 #include "radio/RadioModel.h"
 
 // Runs a CloneSession against an in-process RadioModel with simulated time:

@@ -5,27 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/ChannelEntry.h"
+#include "FullDocument.h"
 #include "files/ChannelCsv.h"
-#include "support/NewDocumentFor.h"
 
 namespace {
-
-// Every channel in use, with TX, tones of both kinds and every option changed.
-MemoryImage FullDocument()
-{
-    AppState state = NewDocumentFor(239);
-    for (int column = 0; column < state.channelCount; ++column) {
-        TypedChannel typed;
-        typed.rxFreq = std::to_string(136 + column / 4) + "." + std::to_string(100 + column);
-        typed.txFreq = typed.rxFreq;
-        typed.decode = column % 2 ? "D754I" : "88.5";
-        typed.encode = "254.1";
-        typed.options = {1, 1, 0, 0, 0, 2};
-        if (TypeChannel(state, column, typed) != TypingFault::kNone) std::abort();
-    }
-    return state.memoryImage;
-}
 
 void BM_Export128(benchmark::State& bench)
 {

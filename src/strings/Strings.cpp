@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <string_view>
 
 namespace {
@@ -302,7 +303,9 @@ constexpr Entry kTable[] = {
      "Ctrl+D 以及 Shift+F3、F4、F5、F9、F10 在信道表格获得焦点时可用。"},
 };
 
-std::uint8_t g_languageIndex = 0;
+// Atomic: worker threads word their failures (a recovery copy's write) while
+// the user may switch the language.
+std::atomic<std::uint8_t> g_languageIndex{0};
 
 const Entry* Find(int id)
 {

@@ -7,7 +7,11 @@ import { launch, menu, REPO, serve } from "../e2e/harness";
 // Transfer times from the page against the wire time of 9600 baud: through the
 // bridge to the paced simulated radio, with and without a USB adapter's 16 ms
 // latency timer, and against the demo radio. Run by `npm run bench`; prints
-// the figures the README quotes.
+// the figures the README quotes, and for the bridged read and write where each
+// exchange's time went (the bridge's and the serial double's time stamps).
+// Judge a change by those per-exchange figures from runs taken alternately
+// with and without it: on the shared 2-core machine the load moves the whole
+// transfer by more than most changes do.
 
 const CHANNELS_DAT = join(REPO, "fuzz/corpus/channels-239.dat");
 const BYTE_MS = 10_000 / 9600;

@@ -115,6 +115,7 @@ describe("reading and writing through the serial API", () => {
 
       await menu(page, "File", "Backups...");
       const backups = page.getByRole("dialog", { name: "Backups of radio reads" });
+      await backups.waitFor(); // it opens once the stored reads are listed
       expect(await backups.getByRole("row").count()).toBe(3); // the header and two reads
       const newest = backups.getByRole("row").nth(1);
       expect(await newest.getByRole("cell").nth(1).textContent()).toBe("136 - 174 MHz");

@@ -8,6 +8,7 @@
   const granted = [];
   let offered = null;
   const log = []; // { what: "open" | "signals" | "write" | "close", ..., t }
+  const arrivals = []; // { n, t }: each message from the bridge as the page gets it
   const now = () => performance.now();
   const invalid = (text) => new DOMException(text, "InvalidStateError");
   const lost = () => new DOMException("The device has been lost.", "NetworkError");
@@ -41,7 +42,10 @@
       this.socket = socket;
       this.readable = new ReadableStream({
         start: (controller) => {
-          socket.onmessage = (event) => controller.enqueue(new Uint8Array(event.data));
+          socket.onmessage = (event) => {
+            arrivals.push({ n: event.data.byteLength, t: now() });
+            controller.enqueue(new Uint8Array(event.data));
+          };
           socket.onclose = (event) => {
             if (event.code !== 4001) return;
             controller.error(lost());
@@ -103,6 +107,7 @@
   Object.defineProperty(Navigator.prototype, "serial", { get: () => serial, configurable: true });
   window.__serialDouble = {
     log,
+    arrivals,
     // The port the browser's chooser will return next.
     offer(info, url) {
       offered = new DoublePort(info, url);

@@ -42,32 +42,36 @@ MemoryImage ImageOf(const val& array)
     return image;
 }
 
-const char* DeadlineName(CloneSession::Deadline deadline)
+// Each reply waits on the actions object, so its keys and names are made as
+// JavaScript strings once rather than on every call.
+const val& DeadlineValue(CloneSession::Deadline deadline)
 {
+    static const val keep("keep"), arm("arm"), stop("stop");
     switch (deadline) {
         case CloneSession::Deadline::Arm:
-            return "arm";
+            return arm;
         case CloneSession::Deadline::Stop:
-            return "stop";
+            return stop;
         case CloneSession::Deadline::Keep:
             break;
     }
-    return "keep";
+    return keep;
 }
 
-const char* NoticeName(CloneSession::Notice notice)
+const val& NoticeValue(CloneSession::Notice notice)
 {
+    static const val none("none"), check("checkConnection"), wrong("modelTypeWrong"), completed("completed");
     switch (notice) {
         case CloneSession::Notice::CheckConnection:
-            return "checkConnection";
+            return check;
         case CloneSession::Notice::ModelTypeWrong:
-            return "modelTypeWrong";
+            return wrong;
         case CloneSession::Notice::Completed:
-            return "completed";
+            return completed;
         case CloneSession::Notice::None:
             break;
     }
-    return "none";
+    return none;
 }
 
 const char* StateName(CloneSession::State state)
@@ -91,12 +95,14 @@ const char* StateName(CloneSession::State state)
 
 val ActionsValue(const CloneSession::Actions& actions)
 {
+    static const val clearPort("clearPort"), send("send"), deadline("deadline"),
+        progressChanged("progressChanged"), notice("notice");
     val out = val::object();
-    out.set("clearPort", actions.clearPort);
-    out.set("send", ByteArray(actions.send.data(), actions.send.size()));
-    out.set("deadline", std::string(DeadlineName(actions.deadline)));
-    out.set("progressChanged", actions.progressChanged);
-    out.set("notice", std::string(NoticeName(actions.notice)));
+    out.set(clearPort, actions.clearPort);
+    out.set(send, ByteArray(actions.send.data(), actions.send.size()));
+    out.set(deadline, DeadlineValue(actions.deadline));
+    out.set(progressChanged, actions.progressChanged);
+    out.set(notice, NoticeValue(actions.notice));
     return out;
 }
 

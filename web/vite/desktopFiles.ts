@@ -11,11 +11,10 @@ export function desktopFiles(repo: string): Plugin {
   const files = (): Map<string, Buffer | string> => {
     const out = new Map<string, Buffer | string>();
     const help = join(repo, HELP_FOLDER);
-    // One folder per language; files beside them (the pictures' menu list) are the desktop's own.
-    for (const entry of readdirSync(help, { withFileTypes: true })) {
-      if (!entry.isDirectory()) continue;
-      const language = entry.name;
-      for (const name of readdirSync(join(help, language))) out.set(`help/${language}/${name}`, readFileSync(join(help, language, name)));
+    // One folder per language; files beside them are the desktop's own.
+    for (const language of readdirSync(help, { withFileTypes: true })) {
+      if (!language.isDirectory()) continue;
+      for (const name of readdirSync(join(help, language.name))) out.set(`help/${language.name}/${name}`, readFileSync(join(help, language.name, name)));
     }
     out.set("zq915.svg", readFileSync(join(repo, "src/app/zq915.svg")));
     return out;

@@ -24,6 +24,9 @@ export class RadioBridge {
   private held: Buffer[] = [];
   private timer: ReturnType<typeof setTimeout> | null = null;
   stderr = "";
+  // Every message from the page as it is written to the line ("in") and every
+  // chunk from the radio as it is sent on ("out"), on performance.now().
+  readonly trace: { what: "in" | "out"; n: number; t: number }[] = [];
 
   private constructor(
     private readonly sim: ChildProcess,
@@ -42,7 +45,10 @@ export class RadioBridge {
       this.socket?.terminate();
       this.socket = socket;
       this.held = [];
-      socket.on("message", (data: Buffer) => output.write(data));
+      socket.on("message", (data: Buffer) => {
+        this.trace.push({ what: "in", n: data.length, t: performance.now() });
+        output.write(data);
+      });
       socket.on("close", () => { if (this.socket === socket) this.socket = null; });
     });
   }
@@ -91,6 +97,7 @@ export class RadioBridge {
   }
 
   private fromRadio(chunk: Buffer): void {
+    this.trace.push({ what: "out", n: chunk.length, t: performance.now() });
     if (this.latencyMs <= 0) {
       this.socket?.send(chunk);
       return;

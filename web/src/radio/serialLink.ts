@@ -26,7 +26,6 @@ export class SerialLink implements Link {
   onGone: (reason: string) => void = () => {};
   private reader: ReadableStreamDefaultReader<Uint8Array> | null = null;
   private writer: WritableStreamDefaultWriter<Uint8Array> | null = null;
-  private pending: Uint8Array[] = [];
   private closing: Promise<void> | null = null;
   private gone = false;
   private readonly disconnected = () => this.lost("disconnected");
@@ -49,9 +48,9 @@ export class SerialLink implements Link {
     void this.pump(this.reader);
   }
 
-  discard(): void {
-    this.pending = [];
-  }
+  // Nothing is held back: each chunk goes to onData as soon as it is read,
+  // and the session drops its own unread bytes when it clears the port.
+  discard(): void {}
 
   send(bytes: Uint8Array): void {
     if (!this.writer || this.gone) return;
@@ -68,23 +67,13 @@ export class SerialLink implements Link {
       for (;;) {
         const { value, done } = await reader.read();
         if (done) break;
-        if (value && value.length > 0) this.handOver(value);
+        // Handed over before the next read is asked for, so the reply is
+        // answered without waiting on the stream's own bookkeeping.
+        if (value && value.length > 0) this.onData(value);
       }
     } catch (error) {
       this.lost(String(error));
     }
-  }
-
-  // Chunks read in one turn are handed over together a moment later; a
-  // discard() before then drops them.
-  private handOver(bytes: Uint8Array): void {
-    this.pending.push(bytes);
-    if (this.pending.length > 1) return;
-    queueMicrotask(() => {
-      const chunks = this.pending;
-      this.pending = [];
-      for (const chunk of chunks) this.onData(chunk);
-    });
   }
 
   private lost(reason: string): void {

@@ -41,20 +41,18 @@ bool DocumentSession::RecordStep(const StepName& name, const std::function<void(
     return true;
 }
 
-bool DocumentSession::Undo()
-{
-    if (!m_history.canUndo()) return false;
-    m_history.Undo(m_state.memoryImage);
-    // A step may have changed the band; the layout follows the image.
-    SetBandLimits(m_state);
-    ApplyBandLayout(m_state);
-    return true;
-}
+bool DocumentSession::Undo() { return takeStep(true); }
 
-bool DocumentSession::Redo()
+bool DocumentSession::Redo() { return takeStep(false); }
+
+bool DocumentSession::takeStep(bool back)
 {
-    if (!m_history.canRedo()) return false;
-    m_history.Redo(m_state.memoryImage);
+    if (!(back ? m_history.canUndo() : m_history.canRedo())) return false;
+    if (back)
+        m_history.Undo(m_state.memoryImage);
+    else
+        m_history.Redo(m_state.memoryImage);
+    // A step may have changed the band; the layout follows the image.
     SetBandLimits(m_state);
     ApplyBandLayout(m_state);
     return true;

@@ -95,6 +95,9 @@ public:
     void SetMemoryMap(const MemoryImage& image);
 
 private:
+    // Undo (back) or Redo, with the band layout following the image.
+    bool takeStep(bool back);
+
     AppState& m_state;
     EditHistory m_history;
     bool m_recording = false;
